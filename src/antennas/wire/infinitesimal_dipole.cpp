@@ -1,0 +1,79 @@
+#include "antennas/wire/infinitesimal_dipole.h"
+
+#include "core/checked_math.h"
+#include "core/decibel.h"
+#include "core/real48.h"
+
+namespace ondarel {
+
+Checked<InfinitesimalDipoleResults> computeInfinitesimalDipole(const InfinitesimalDipoleInputs& in)
+{
+    const long double f = store48(in.frequency_mhz);
+    const long double L = store48(in.length_norm);
+    if (f <= 0) return Refusal{"Frequência com valor inválido!"};
+    if (L <= 0) return Refusal{"Comprimento do Dipolo com valor inválido!"};
+
+    const long double wavelength_m = store48(xmath::div(300, f));
+    const long double length_m = store48(L * wavelength_m);
+    // The limit is strict: L = 0.02 itself is refused.
+    if (L >= 0.02L) return Refusal{"Parametro fora das especificações, veja condição de L<0.02!"};
+
+    InfinitesimalDipoleResults r;
+    r.radiation_resistance_ohm = store48(789.5683520871486895L * L * L);  // 80π² L²
+    r.length_m = length_m;
+    r.directivity = store48(1.5L);
+    r.directivity_db = store48(10 * log10Stored(r.directivity));
+    r.effective_area_m2 = store48(wavelength_m * wavelength_m * r.directivity * 0.0795774715459476678L);  // λ²D/(4π)
+    return r;
+}
+
+void describeInfinitesimalDipole(CalculatorDescriptor& d)
+{
+    using In = InfinitesimalDipoleInputs;
+    using Out = InfinitesimalDipoleResults;
+    d.inputs = {
+        {"input1", "Frequência (MHz):", ""},
+        {"input2", "Comprimento normalizado do dipolo (L<0.02):", ""},
+    };
+    d.results = {
+        {"Resistência de irradiação (Ohms):", {"output2"}},
+        {"Comprimento da antena (m):", {"output3"}},
+        {"Diretividade:", {"output4"}},
+        {"Diretividade (dB):", {"output5"}},
+        {"Área efetiva máxima (m²):", {"output6"}},
+    };
+    d.compute = bindComputation<In, Out>({&In::frequency_mhz, &In::length_norm},
+                                         {
+                                             {"output2", &Out::radiation_resistance_ohm},
+                                             {"output3", &Out::length_m},
+                                             {"output4", &Out::directivity},
+                                             {"output5", &Out::directivity_db},
+                                             {"output6", &Out::effective_area_m2},
+                                         },
+                                         &computeInfinitesimalDipole);
+    d.sheet = {
+        {400, 100, "Antena dipolo elementar ou infinitesimal", ""},
+        {150, 150, "Entrada de dados:", ""},
+        {150, 200, "Freqüência (MHz):", ""},
+        {900, 200, "", "input1"},
+        {150, 250, "Comprimento normalizado do dipolo (L<0.02):", ""},
+        {900, 250, "", "input2"},
+        {150, 350, "Resultados:", ""},
+        {150, 400, "Resistência de irradiação(Ohms):", ""},
+        {900, 400, "", "output2"},
+        {150, 450, "Comprimento da antena(m):", ""},
+        {900, 450, "", "output3"},
+        {150, 500, "Diretividade:", ""},
+        {900, 500, "", "output4"},
+        {150, 550, "Diretividade(dB):", ""},
+        {900, 550, "", "output5"},
+        {150, 600, "Área efetiva máxima(m²):", ""},
+        {900, 600, "", "output6"},
+    };
+    d.pattern = PatternLink{"TForm3", "Diagrama de Irradiação do Dipolo Elementar ou Infinitesimal",
+                            "Diagrama de irradiação retangular da antena dipolo infinitesimal", false};
+    d.caption3d = "Diagrama de Irradiação 3D do Dipolo Elementar ou Infinitesimal";
+    d.geometry = GeometryLink{"TForm9", 0};
+}
+
+}  // namespace ondarel

@@ -1,0 +1,232 @@
+#include "cli/commands.h"
+
+#include <map>
+#include <optional>
+
+#include "cli/json_writer.h"
+#include "cli/pattern_command.h"
+#include "core/catalogue.h"
+#include "core/fault.h"
+#include "core/number_text.h"
+#include "core/project_file.h"
+
+namespace ondarel::cli {
+
+namespace {
+
+const char* kUsageText =
+    "usage: ondarel-calc [--json] list\n"
+    "       ondarel-calc [--json] run <ext> name=value ...\n"
+    "       ondarel-calc [--json] open <file>\n"
+    "       ondarel-calc [--json] save <file> name=value ...\n"
+    "       ondarel-calc pattern <ext> name=value ...\n";
+
+using Texts = std::vector<std::pair<std::string, std::string>>;
+
+int usage(std::ostream& err, const std::string& why = "")
+{
+    if (!why.empty()) err << why << "\n";
+    err << kUsageText;
+    return kUsage;
+}
+
+std::string extensionOf(const std::string& path)
+{
+    const std::string name = bareFileName(path);
+    const auto dot = name.rfind('.');
+    return dot == std::string::npos ? "" : name.substr(dot + 1);
+}
+
+// name=value arguments as field texts in input order; empty where not given.
+std::optional<std::vector<std::string>> inputTexts(const CalculatorDescriptor& d,
+                                                   const std::vector<std::string>& assignments,
+                                                   std::ostream& err)
+{
+    std::vector<std::string> texts(d.inputs.size());
+    for (const std::string& a : assignments) {
+        const auto eq = a.find('=');
+        const int index = eq == std::string::npos ? -1 : d.inputIndex(a.substr(0, eq));
+        if (index < 0) {
+            err << "unknown input '" << a.substr(0, eq) << "' for " << d.file.extension << "\n";
+            return std::nullopt;
+        }
+        const std::string text = a.substr(eq + 1);
+        if (!text.empty() && !parseNumber(text)) {
+            err << "Valor inválido !\n";
+            return std::nullopt;
+        }
+        texts[static_cast<std::size_t>(index)] = text;
+    }
+    return texts;
+}
+
+std::vector<long double> valuesOf(const std::vector<std::string>& texts)
+{
+    std::vector<long double> values;
+    for (const auto& t : texts) values.push_back(fieldValue(t));
+    return values;
+}
+
+void print(std::ostream& out, bool json, const Texts& inputs, const Outcome* outcome, const std::string* fault)
+{
+    if (!json) {
+        for (const auto& [name, text] : inputs) out << name << "=" << text << "\n";
+        if (fault) out << *fault << "\n";
+        if (outcome) {
+            for (const auto& note : outcome->notes) out << note << "\n";
+            if (outcome->refusal) out << *outcome->refusal << "\n";
+            for (const auto& [name, text] : outcome->results) out << name << "=" << text << "\n";
+        }
+        return;
+    }
+    auto object = [](const Texts& texts) {
+        std::string s = "{";
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            s += (i ? ", " : "") + jsonQuoted(texts[i].first) + ": " + jsonQuoted(texts[i].second);
+        return s + "}";
+    };
+    out << "{";
+    std::string sep;
+    if (!inputs.empty()) out << "\"inputs\": " << object(inputs), sep = ", ";
+    if (fault) out << sep << "\"fault\": " << jsonQuoted(*fault), sep = ", ";
+    if (outcome) {
+        out << sep << "\"notes\": [";
+        for (std::size_t i = 0; i < outcome->notes.size(); ++i) out << (i ? ", " : "") << jsonQuoted(outcome->notes[i]);
+        out << "]";
+        if (outcome->refusal) out << ", \"refusal\": " << jsonQuoted(*outcome->refusal);
+        out << ", \"results\": " << object(outcome->results);
+    }
+    out << "}\n";
+}
+
+// Computes and prints; the exit status says how it went.
+int computeAndPrint(const CalculatorDescriptor& d, const std::vector<std::string>& texts, const Texts& shownInputs,
+                    bool json, std::ostream& out)
+{
+    try {
+        const Outcome outcome = d.compute(valuesOf(texts));
+        print(out, json, shownInputs, &outcome, nullptr);
+        return outcome.refusal ? kRefused : kComputed;
+    } catch (...) {
+        const std::string message = messageForCurrentException();
+        print(out, json, shownInputs, nullptr, &message);
+        return kFault;
+    }
+}
+
+int list(std::ostream& out, bool json)
+{
+    if (json) out << "[";
+    bool first = true;
+    for (const auto& d : catalogue()) {
+        if (!d.implemented()) continue;
+        if (json) {
+            out << (first ? "" : ", ") << "{\"extension\": " << jsonQuoted(d.file.extension)
+                << ", \"window\": " << jsonQuoted(d.windowClass) << ", \"title\": " << jsonQuoted(d.title)
+                << ", \"inputs\": [";
+            for (std::size_t i = 0; i < d.inputs.size(); ++i) out << (i ? ", " : "") << jsonQuoted(d.inputs[i].name);
+            out << "]}";
+        } else {
+            out << d.file.extension << "  " << d.windowClass << "  " << d.title << "  (";
+            for (std::size_t i = 0; i < d.inputs.size(); ++i) out << (i ? " " : "") << d.inputs[i].name;
+            out << ")\n";
+        }
+        first = false;
+    }
+    if (json) out << "]\n";
+    return kComputed;
+}
+
+const CalculatorDescriptor* implementedByExtension(const std::string& ext)
+{
+    const CalculatorDescriptor* d = findByExtension(ext);
+    return d && d->implemented() ? d : nullptr;
+}
+
+int runCalculator(const std::vector<std::string>& args, bool json, std::ostream& out, std::ostream& err)
+{
+    if (args.size() < 2) return usage(err);
+    const CalculatorDescriptor* d = implementedByExtension(args[1]);
+    if (!d) return usage(err, "no calculator for '" + args[1] + "'");
+    const auto texts = inputTexts(*d, {args.begin() + 2, args.end()}, err);
+    if (!texts) return kUsage;
+    return computeAndPrint(*d, *texts, {}, json, out);
+}
+
+int openProject(const std::vector<std::string>& args, bool json, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 2) return usage(err);
+    const std::string& path = args[1];
+    const CalculatorDescriptor* d = implementedByExtension(extensionOf(path));
+    if (!d || !extensionAccepted(path, d->file.extension)) {
+        err << "O Ondarel não pode abrir este arquivo\n";
+        return kUsage;
+    }
+    std::vector<long double> stored;
+    try {
+        stored = readProjectFile(path, d->file.valueCount());
+    } catch (...) {
+        const std::string message = messageForCurrentException();
+        print(out, json, {}, nullptr, &message);
+        return kFault;
+    }
+    // The inputs come back rounded to the calculator's decimals, and the
+    // recomputation uses those texts, exactly as the window does.
+    std::vector<std::string> texts(d->inputs.size());
+    Texts shown;
+    for (std::size_t i = 0; i < stored.size() && i < texts.size(); ++i) {
+        texts[i] = formatFixed(stored[i], d->file.decimals[i]);
+        shown.emplace_back(d->inputs[i].name, texts[i]);
+    }
+    return computeAndPrint(*d, texts, shown, json, out);
+}
+
+int saveProject(const std::vector<std::string>& args, bool json, std::ostream& out, std::ostream& err)
+{
+    if (args.size() < 2) return usage(err);
+    const std::string& path = args[1];
+    const CalculatorDescriptor* d = implementedByExtension(extensionOf(path));
+    if (!d) return usage(err, "no calculator for the extension of '" + path + "'");
+    const auto texts = inputTexts(*d, {args.begin() + 2, args.end()}, err);
+    if (!texts) return kUsage;
+    std::vector<long double> values = valuesOf(*texts);
+    values.resize(d->file.valueCount(), 0.0L);
+    try {
+        writeProjectFile(path, values);
+    } catch (...) {
+        const std::string message = messageForCurrentException();
+        print(out, json, {}, nullptr, &message);
+        return kFault;
+    }
+    if (json)
+        out << "{\"saved\": " << jsonQuoted(path) << ", \"bytes\": " << values.size() * 6 << "}\n";
+    else
+        out << "saved " << path << " (" << values.size() * 6 << " bytes)\n";
+    return kComputed;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostream& err)
+{
+    bool json = false;
+    std::vector<std::string> args;
+    for (const auto& a : rawArgs) {
+        if (a == "--json")
+            json = true;
+        else if (a == "--help" || a == "-h")
+            return usage(out), kComputed;
+        else
+            args.push_back(a);
+    }
+    if (args.empty()) return usage(err);
+    const std::string& verb = args[0];
+    if (verb == "list") return list(out, json);
+    if (verb == "run") return runCalculator(args, json, out, err);
+    if (verb == "open") return openProject(args, json, out, err);
+    if (verb == "save") return saveProject(args, json, out, err);
+    if (verb == "pattern") return runPattern(args, json, out, err);
+    return usage(err, "unknown command '" + verb + "'");
+}
+
+}  // namespace ondarel::cli

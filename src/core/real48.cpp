@@ -1,0 +1,57 @@
+#include "core/real48.h"
+
+#include <cmath>
+
+#include "core/fault.h"
+
+namespace ondarel {
+
+namespace {
+constexpr int kBias = 129;
+constexpr long double kFractionScale = 549755813888.0L;  // 2^39
+}  // namespace
+
+Real48Bytes encodeReal48(long double x)
+{
+    if (!std::isfinite(x)) raiseFloatingPointFault();
+    Real48Bytes bytes{};
+    if (x == 0) return bytes;
+
+    const bool negative = std::signbit(x);
+    int exponent2 = 0;
+    const long double half = std::frexp(std::fabs(x), &exponent2);  // [0.5, 1)
+    // |x| = significand * 2^(exponent2 - 1) with significand in [1, 2).
+    long double scaled = std::roundl(half * 2 * kFractionScale);  // ties away from zero
+    int biased = exponent2 - 1 + kBias;
+    if (scaled >= 2 * kFractionScale) {
+        scaled /= 2;
+        ++biased;
+    }
+    if (biased < 1) return bytes;  // below the range: zero
+    if (biased > 255) raiseFloatingPointFault();
+
+    auto fraction = static_cast<std::uint64_t>(scaled - kFractionScale);
+    bytes[0] = static_cast<std::uint8_t>(biased);
+    for (int i = 1; i <= 5; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(fraction & 0xFF);
+        fraction >>= 8;
+    }
+    if (negative) bytes[5] |= 0x80;
+    return bytes;
+}
+
+long double decodeReal48(const Real48Bytes& bytes)
+{
+    if (bytes[0] == 0) return 0.0L;
+    std::uint64_t fraction = 0;
+    for (int i = 5; i >= 1; --i) fraction = (fraction << 8) | bytes[i];
+    const bool negative = (fraction >> 39) & 1;
+    fraction &= (std::uint64_t{1} << 39) - 1;
+    const long double significand = 1.0L + static_cast<long double>(fraction) / kFractionScale;
+    const long double value = std::ldexp(significand, bytes[0] - kBias);
+    return negative ? -value : value;
+}
+
+long double store48(long double x) { return decodeReal48(encodeReal48(x)); }
+
+}  // namespace ondarel
