@@ -1,0 +1,27 @@
+#include <QTimer>
+
+#include "app/about_window.h"
+#include "app/main_window.h"
+#include "app/window_factories.h"
+#include "framework/command_guard.h"
+
+int main(int argc, char** argv)
+{
+    ondarel::OndarelApplication app(argc, argv);
+    QApplication::setApplicationName("Ondarel");
+    QApplication::setApplicationDisplayName("Ondarel");
+
+    auto* splash = new ondarel::SplashWindow;
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
+    ondarel::registerWindows();
+    ondarel::MainWindow mainWindow;
+    mainWindow.show();
+    delete splash;
+
+    // For start-up timing only: leave as soon as the main window is shown.
+    if (app.arguments().contains("--exit-when-shown")) QTimer::singleShot(0, &app, &QApplication::quit);
+    return app.exec();
+}

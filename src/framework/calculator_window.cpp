@@ -1,0 +1,280 @@
+#include "framework/calculator_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "framework/command_guard.h"
+#include "framework/input_check.h"
+#include "framework/tool_icons.h"
+#include "framework/window_registry.h"
+
+namespace ondarel {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// Menu items in menu order; an empty caption is a separator.
+struct MenuItem {
+    const char* caption;
+    const char* objectName;
+    const char* shortcut;
+    void (CalculatorWindow::*handler)();
+};
+
+struct Menu {
+    const char* caption;
+    const char* objectName;
+    std::vector<MenuItem> items;
+};
+
+const std::vector<Menu>& menus()
+{
+    static const std::vector<Menu> all = {
+        {"&Projeto", "Projeto1",
+         {{"&Novo", "Novo1", "", &CalculatorWindow::Novo1Click},
+          {"&Abrir", "Abrir1", "", &CalculatorWindow::Abrir1Click},
+          {"", "", "", nullptr},
+          {"&Calcular", "Calcular1", "", &CalculatorWindow::Calcular1Click},
+          {"", "", "", nullptr},
+          {"&Salvar", "Salvar1", "Ctrl+B", &CalculatorWindow::Salvar1Click},
+          {"Salvar Co&mo...", "SalvarComo1", "", &CalculatorWindow::SalvarComo1Click},
+          {"", "", "", nullptr},
+          {"Im&primir", "Imprimir1", "Ctrl+P", &CalculatorWindow::Imprimir1Click},
+          {"", "", "", nullptr},
+          {"&Fechar", "Fechar1", "Ctrl+F", &CalculatorWindow::Fechar1Click}}},
+        {"&Opção", "Opcao1",
+         {{"Gráfico &2D", "Grafico2D1", "Shift+F2", &CalculatorWindow::Grafico2D1Click},
+          {"Gráfico &3D", "Grafico3D1", "Shift+F3", &CalculatorWindow::Grafico3D1Click},
+          {"&Geometria", "Geometria1", "Ctrl+G", &CalculatorWindow::Geometria1Click}}},
+        {"&Ajuda", "Ajuda1",
+         {{"&Tutorial", "Tutorial1", "Ctrl+T", &CalculatorWindow::Tutorial1Click},
+          {"&Sobre...", "Sobre1", "", &CalculatorWindow::Sobre1Click}}},
+    };
+    return all;
+}
+
+struct SpeedButton {
+    const char* hint;
+    ToolIcon icon;
+    void (CalculatorWindow::*handler)();
+    bool enabledWhenFresh;
+};
+
+const std::vector<SpeedButton>& speedButtons()
+{
+    static const std::vector<SpeedButton> all = {
+        {"Abrir projeto", ToolIcon::Open, &CalculatorWindow::Abrir1Click, true},
+        {"Salvar projeto", ToolIcon::Save, &CalculatorWindow::Salvar1Click, false},
+        {"Novo projeto", ToolIcon::New, &CalculatorWindow::Novo1Click, false},
+        {"Calcular", ToolIcon::Calculate, &CalculatorWindow::Calcular1Click, false},
+        {"Gráficos 2D", ToolIcon::Chart2D, &CalculatorWindow::Grafico2D1Click, false},
+        {"Gráfico 3D", ToolIcon::Chart3D, &CalculatorWindow::Grafico3D1Click, false},
+        {"Geometria da antena", ToolIcon::Geometry, &CalculatorWindow::Geometria1Click, true},
+        {"Imprimir projeto", ToolIcon::Print, &CalculatorWindow::Imprimir1Click, false},
+        {"Fechar projeto", ToolIcon::Close, &CalculatorWindow::Fechar1Click, true},
+    };
+    return all;
+}
+
+// Menu entries available in the fresh state, top menus included.
+const std::vector<QString> kFreshMenuItems = {"Projeto1", "Opcao1", "Ajuda1", "Abrir1",   "Fechar1",
+                                              "Geometria1", "Tutorial1", "Sobre1"};
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(const CalculatorDescriptor& descriptor, QWidget* parent)
+    : QMainWindow(parent), descriptor_(descriptor)
+{
+    setObjectName(q(descriptor_.windowClass));
+    setWindowTitle(q(descriptor_.title));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    auto* inputs = new QGroupBox("Entrada de dados:", central);
+    resultsGroup_ = new QGroupBox("Resultados:", central);
+    resultsGroup_->setObjectName("GroupBox2");
+    buildInputs(inputs);
+    buildResults(resultsGroup_);
+    layout->addWidget(inputs);
+    layout->addWidget(resultsGroup_);
+    layout->addStretch();
+    setCentralWidget(central);
+
+    buildMenusAndToolBar();
+    buildStatusBar();
+    installEventFilter(this);
+
+    for (const InputRow& row : descriptor_.inputs) field(q(row.name))->setText(q(row.defaultText));
+    resetToFresh();
+    for (const std::string& name : descriptor_.resultsEnabledAtStart) field(q(name))->setEnabled(true);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+}
+
+QLineEdit* CalculatorWindow::field(const QString& name) const
+{
+    const auto it = fields_.find(name);
+    return it == fields_.end() ? nullptr : it->second;
+}
+
+void CalculatorWindow::buildInputs(QGroupBox* group)
+{
+    auto* grid = new QGridLayout(group);
+    int line = 0;
+    for (const InputRow& row : descriptor_.inputs) {
+        if (!row.heading.empty()) {
+            auto* heading = new QLabel(q(row.heading), group);
+            QFont bold = heading->font();
+            bold.setBold(true);
+            heading->setFont(bold);
+            grid->addWidget(heading, line++, 0, 1, 2);
+        }
+        auto* label = new QLabel(q(row.label), group);
+        auto* edit = new QLineEdit(group);
+        edit->setObjectName(q(row.name));
+        edit->setMinimumWidth(120);
+        label->setBuddy(edit);
+        grid->addWidget(label, line, 0);
+        grid->addWidget(edit, line++, 1);
+        fields_[edit->objectName()] = edit;
+        attachInputCheck(edit);
+        const auto& bound = descriptor_.keyPressFields;
+        if (bound.empty() || std::find(bound.begin(), bound.end(), row.name) != bound.end())
+            edit->installEventFilter(this);
+    }
+    grid->setColumnStretch(0, 1);
+}
+
+QLabel* CalculatorWindow::addResultLabel(const QString& text)
+{
+    auto* label = new QLabel(text, resultsGroup_);
+    resultWidgets_.push_back(label);
+    return label;
+}
+
+void CalculatorWindow::buildResults(QGroupBox* group)
+{
+    auto* grid = new QGridLayout(group);
+    int line = 0;
+    for (const ResultRow& row : descriptor_.results) {
+        if (!row.columnHeads.empty()) {
+            for (std::size_t i = 0; i < row.columnHeads.size(); ++i)
+                grid->addWidget(addResultLabel(q(row.columnHeads[i])), line, 1 + 2 * static_cast<int>(i), Qt::AlignHCenter);
+            ++line;
+        }
+        grid->addWidget(addResultLabel(q(row.label)), line, 0);
+        for (std::size_t i = 0; i < row.fields.size(); ++i) {
+            if (i > 0) grid->addWidget(addResultLabel("ou"), line, 2 * static_cast<int>(i), Qt::AlignHCenter);
+            auto* edit = new QLineEdit(group);
+            edit->setObjectName(q(row.fields[i]));
+            edit->setReadOnly(true);
+            edit->setMinimumWidth(120);
+            grid->addWidget(edit, line, 1 + 2 * static_cast<int>(i));
+            fields_[edit->objectName()] = edit;
+            resultWidgets_.push_back(edit);
+        }
+        ++line;
+    }
+    grid->setColumnStretch(0, 1);
+}
+
+void CalculatorWindow::buildMenusAndToolBar()
+{
+    for (const Menu& menu : menus()) {
+        QMenu* m = menuBar()->addMenu(menu.caption);
+        m->menuAction()->setObjectName(menu.objectName);
+        actions_[menu.objectName] = m->menuAction();
+        for (const MenuItem& item : menu.items) {
+            if (!item.handler) {
+                m->addSeparator();
+                continue;
+            }
+            QAction* action = m->addAction(item.caption);
+            action->setObjectName(item.objectName);
+            if (*item.shortcut) action->setShortcut(QKeySequence(item.shortcut));
+            connect(action, &QAction::triggered, this, item.handler);
+            actions_[item.objectName] = action;
+        }
+    }
+
+    QToolBar* bar = addToolBar("Ferramentas");
+    bar->setObjectName("ToolBar1");
+    bar->setMovable(false);
+    bar->setIconSize(QSize(24, 24));
+    int number = 1;
+    for (const SpeedButton& spec : speedButtons()) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(QString("SpeedButton%1").arg(number++));
+        button->setToolTip(spec.hint);
+        button->setIcon(toolIcon(spec.icon));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, spec.handler);
+        bar->addWidget(button);
+        speedButtons_.push_back(button);
+    }
+}
+
+void CalculatorWindow::buildStatusBar()
+{
+    statusPanel_ = new QLabel(this);
+    statusPanel_->setObjectName("StatusPanel1");
+    statusPanel_->setMinimumWidth(50);
+    statusBar()->addWidget(statusPanel_, 1);
+    statusBar()->setSizeGripEnabled(false);
+}
+
+void CalculatorWindow::setStatus(const QString& text) { statusPanel_->setText(text); }
+
+// The fresh state's commands: only open, geometry, close, tutorial and about.
+void CalculatorWindow::resetToFresh()
+{
+    for (std::size_t i = 0; i < speedButtons_.size(); ++i)
+        speedButtons_[i]->setEnabled(speedButtons()[i].enabledWhenFresh);
+    for (auto& [name, action] : actions_)
+        action->setEnabled(std::find(kFreshMenuItems.begin(), kFreshMenuItems.end(), name) != kFreshMenuItems.end());
+    for (QWidget* w : resultWidgets_) w->setEnabled(false);
+}
+
+void CalculatorWindow::enableEveryCommand()
+{
+    for (QToolButton* b : speedButtons_) b->setEnabled(true);
+    for (auto& [name, action] : actions_) action->setEnabled(true);
+}
+
+void CalculatorWindow::enableResults()
+{
+    for (QWidget* w : resultWidgets_) w->setEnabled(true);
+    enableEveryCommand();
+}
+
+void CalculatorWindow::clearAndDisableResults()
+{
+    for (QWidget* w : resultWidgets_) w->setEnabled(false);
+    for (auto& [name, edit] : fields_) edit->clear();
+    for (QToolButton* b : speedButtons_) b->setEnabled(false);
+    for (auto& [name, action] : actions_) action->setEnabled(false);
+}
+
+void CalculatorWindow::keyPressed()
+{
+    fileName_ = " ";
+    enableEveryCommand();
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool character = !key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
+        if (character) keyPressed();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace ondarel

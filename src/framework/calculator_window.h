@@ -1,0 +1,82 @@
+#pragma once
+// The one calculator window: fields, results, tool bar, menus, status bar and
+// commands, all built from a CalculatorDescriptor.
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QToolButton>
+#include <map>
+#include <vector>
+
+#include "core/descriptor.h"
+
+class QGroupBox;
+
+namespace ondarel {
+
+class CalculatorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CalculatorWindow(const CalculatorDescriptor& descriptor, QWidget* parent = nullptr);
+
+    const CalculatorDescriptor& descriptor() const { return descriptor_; }
+    QLineEdit* field(const QString& name) const;  // input or result field
+    // The current project file name; " " stands for none.
+    const QString& fileName() const { return fileName_; }
+
+    // The commands, each run inside the error guard.
+    void Novo1Click();
+    void Abrir1Click();
+    void Calcular1Click();
+    void Salvar1Click();
+    void SalvarComo1Click();
+    void Imprimir1Click();
+    void Fechar1Click();
+    void Grafico2D1Click();
+    void Grafico3D1Click();
+    void Geometria1Click();
+    void Tutorial1Click();
+    void Sobre1Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Command {
+        QString menuCaption;
+        QString objectName;
+        QKeySequence shortcut;
+        QString hint;  // tool-bar hint; empty when it has no button
+        void (CalculatorWindow::*handler)();
+    };
+
+    void buildInputs(QGroupBox* group);
+    void buildResults(QGroupBox* group);
+    void buildMenusAndToolBar();
+    void buildStatusBar();
+    void resetToFresh();
+    QLabel* addResultLabel(const QString& text);
+
+    // The shared operations of every calculator.
+    void enableResults();
+    void clearAndDisableResults();
+    void enableEveryCommand();
+    void keyPressed();
+
+    void calculate();
+    void save();
+    void open();
+    void printDataSheet();
+    void setStatus(const QString& text);
+
+    CalculatorDescriptor descriptor_;
+    QString fileName_ = " ";
+    std::map<QString, QLineEdit*> fields_;
+    QGroupBox* resultsGroup_ = nullptr;
+    std::vector<QWidget*> resultWidgets_;  // labels and fields of the results group
+    std::vector<QToolButton*> speedButtons_;
+    std::map<QString, QAction*> actions_;  // by object name, menu items and top menus
+    QLabel* statusPanel_ = nullptr;
+};
+
+}  // namespace ondarel

@@ -1,0 +1,22 @@
+#pragma once
+// What a calculator asks of the windows it opens. Pattern, 3D and geometry
+// windows implement these; the calculator finds them through the registry.
+#include <QString>
+
+namespace ondarel {
+
+class PatternWindow {
+public:
+    virtual ~PatternWindow() = default;
+    virtual void polarCommand() = 0;        // "P&olar"
+    virtual void rectangularCommand() = 0;  // "&Retangular"
+    virtual void setChartTitle(const QString& title) = 0;
+};
+
+class GeometryWindow {
+public:
+    virtual ~GeometryWindow() = default;
+    virtual void showPage(int page) = 0;
+};
+
+}  // namespace ondarel

@@ -1,0 +1,60 @@
+#pragma once
+// The one place that knows which windows exist: open-or-show by window class
+// id, the classes that hide instead of being freed, the current window code
+// and the seam. The only mutable state shared between windows.
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "core/descriptor.h"
+#include "framework/seam.h"
+
+namespace ondarel {
+
+class WindowRegistry {
+public:
+    using Factory = std::function<QWidget*()>;
+
+    static WindowRegistry& instance();
+
+    void registerWindow(const QString& windowClass, Factory factory, ClosePolicy policy = ClosePolicy::Free);
+    bool isRegistered(const QString& windowClass) const;
+
+    // The live window of that class, shown or hidden; nullptr if none.
+    QWidget* find(const QString& windowClass) const;
+    // Brings the existing window forward in the normal state, or creates it.
+    // nullptr when the class has no window yet.
+    QWidget* openOrShow(const QString& windowClass);
+    // The same, shown modally; returns when it closes.
+    void openOrShowModal(const QString& windowClass);
+    // The text of a field of a live window; nullopt if either is missing.
+    std::optional<QString> fieldText(const QString& windowClass, const QString& fieldName) const;
+
+    int windowCode() const { return windowCode_; }
+    void setWindowCode(int code) { windowCode_ = code; }
+
+    Seam& seam() { return *seam_; }
+    // Installs a seam (tests install a fake); returns the previous one.
+    std::unique_ptr<Seam> setSeam(std::unique_ptr<Seam> seam);
+
+    // Closes and frees every window (tests start each case from scratch).
+    void closeAll();
+
+private:
+    WindowRegistry();
+    QWidget* create(const QString& windowClass);
+
+    struct Entry {
+        Factory factory;
+        ClosePolicy policy = ClosePolicy::Free;
+        QPointer<QWidget> window;
+    };
+    std::map<QString, Entry> entries_;
+    int windowCode_ = 0;
+    std::unique_ptr<Seam> seam_;
+};
+
+}  // namespace ondarel
