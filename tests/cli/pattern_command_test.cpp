@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace ondarel::cli {
+namespace {
+
+struct Ran {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Ran runTool(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    const int status = run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> all;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) all.push_back(line);
+    return all;
+}
+
+TEST(PatternCommand, DipoleWritesThreeCsvSections)
+{
+    const Ran r = runTool({"pattern", "dip"});
+    ASSERT_EQ(r.status, kComputed) << r.err;
+    const auto rows = lines(r.out);
+    ASSERT_EQ(rows.size(), 3u * 362u);
+    struct Row {
+        std::size_t index;
+        const char* text;
+    };
+    const Row expected[] = {
+        {0, "# E-plane"},   {1, "angle,value"}, {91, "90,1"},         {362, "# H-plane"},
+        {364, "1,100"},     {723, "360,100"},   {724, "# rectangular"}, {725, "angle,value"},
+        {904, "90,0"},      {905, "-90,0"},     {1084, "180,-35"},    {1085, "-180,-35"},
+    };
+    for (const Row& row : expected) EXPECT_EQ(rows[row.index], row.text) << "line " << row.index;
+    // The chart points come in the order added: 1, −1, 2, −2, …
+    EXPECT_EQ(rows[726].rfind("1,", 0), 0u);
+    EXPECT_EQ(rows[727].rfind("-1,", 0), 0u);
+    EXPECT_EQ(rows[728].rfind("2,", 0), 0u);
+}
+
+TEST(PatternCommand, JsonGivesTheSameTablesAsArrays)
+{
+    const Ran r = runTool({"--json", "pattern", "dip", "input1=100", "input2=0.01"});
+    ASSERT_EQ(r.status, kComputed) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"extension\": \"dip\", \"code\": 2, \"e_plane\": [[1, ", 0), 0u);
+    for (const char* piece : {"[90, 1]", "\"h_plane\": [[1, 100], [2, 100]", "[90, 0], [-90, 0]", "[180, -35], [-180, -35]]}"})
+        EXPECT_NE(r.out.find(piece), std::string::npos) << piece;
+}
+
+TEST(PatternCommand, RefusesWhatItCannotDraw)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;  // on the error stream
+    };
+    const Case cases[] = {
+        {{"pattern"}, "usage"},
+        {{"pattern", "xyz"}, "no pattern for 'xyz'"},
+        {{"pattern", "abd"}, "no pattern for 'abd'"},  // an array: not a wire pattern
+        {{"pattern", "dip", "input1=abc"}, "Valor inválido !"},
+        {{"pattern", "dip", "output9=1"}, "unknown input 'output9'"},
+        {{"pattern", "aec", "input3"}, "unknown input 'input3'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const Ran r = runTool(c.args);
+        EXPECT_EQ(r.status, kUsage);
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+TEST(PatternCommand, FloatingPointFaultsPrintTheHandlersMessage)
+{
+    struct Case {
+        std::vector<std::string> args;
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"pattern", "aec", "input1=0", "input2=0.1"}, "Erro de operação com dados do tipo real !\n"},
+        {{"pattern", "mag", "input1=300", "output1=0.25"}, "Erro de operação com dados do tipo real !\n"},
+        {{"--json", "pattern", "aec", "input2=0.1"}, "{\"fault\": \"Erro de operação com dados do tipo real !\"}\n"},
+    };
+    for (const auto& c : cases) {
+        const Ran r = runTool(c.args);
+        EXPECT_EQ(r.status, kFault);
+        EXPECT_EQ(r.out, c.out);
+    }
+}
+
+TEST(PatternCommand, WirePatternsReadTheCallingCalculatorsFields)
+{
+    // A small loop draws the dipole's diagrams; the helix planes coincide.
+    const Ran dipole = runTool({"pattern", "dip"});
+    const Ran smallLoop = runTool({"pattern", "aec", "input1=300", "input2=0.053"});
+    ASSERT_EQ(smallLoop.status, kComputed);
+    EXPECT_EQ(smallLoop.out, dipole.out);
+
+    const Ran helix = runTool({"pattern", "mag", "input1=300", "output1=0.25", "output7=10"});
+    ASSERT_EQ(helix.status, kComputed) << helix.err;
+    const auto rows = lines(helix.out);
+    ASSERT_EQ(rows.size(), 3u * 362u);
+    for (std::size_t k = 1; k <= 360; ++k) EXPECT_EQ(rows[1 + k], rows[363 + k]) << k;
+}
+
+}  // namespace
+}  // namespace ondarel::cli

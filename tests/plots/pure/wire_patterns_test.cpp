@@ -1,0 +1,183 @@
+#include "plots/pure/wire_patterns.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "core/checked_math.h"
+#include "core/fault.h"
+#include "plots/pure/rectangular_levels.h"
+
+namespace ondarel {
+namespace {
+
+constexpr long double kPi = xmath::kPi;
+
+WirePatternValues loop(long double f, long double a)
+{
+    WirePatternValues v;
+    v.frequency_mhz = f;
+    v.loop_radius_norm = a;
+    return v;
+}
+
+WirePatternValues axialHelix(long double f, long double S, long double N)
+{
+    WirePatternValues v;
+    v.frequency_mhz = f;
+    v.spacing_m = S;
+    v.turns = N;
+    return v;
+}
+
+WirePatternValues normalHelix(long double nl)
+{
+    WirePatternValues v;
+    v.normal_mode_nl = nl;
+    return v;
+}
+
+std::vector<ChartPoint> chart(int code, const WirePatternValues& v)
+{
+    return rectangularPoints([&] { return *wireFieldTable(code, v); });
+}
+
+TEST(WirePatterns, InfinitesimalDipoleIsSinSquaredAndOmnidirectional)
+{
+    const auto t = wirePolarTables(2, {});
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->e[90], 1);
+    EXPECT_NEAR(static_cast<double>(t->e[30]), 0.25, 1e-11);
+    EXPECT_NEAR(static_cast<double>(t->e[270]), 1, 1e-11);
+    EXPECT_LT(t->e[180], 1e-20L);
+    EXPECT_LT(t->e[360], 1e-20L);
+    for (int k = 1; k <= 360; ++k) EXPECT_EQ(t->h[k], 100) << k;
+}
+
+TEST(WirePatterns, CodesWithoutAWirePatternGiveNothing)
+{
+    for (int code : {0, 3, 4, 5, 9, 11, 13, 28}) {
+        EXPECT_FALSE(isWirePatternCode(code)) << code;
+        EXPECT_FALSE(wirePolarTables(code, axialHelix(300, 0.25, 10))) << code;
+        EXPECT_FALSE(wireFieldTable(code, axialHelix(300, 0.25, 10))) << code;
+    }
+}
+
+TEST(WirePatterns, SmallLoopDrawsTheDipolePattern)
+{
+    struct Case {
+        const char* why;
+        long double f, a;
+    };
+    const Case cases[] = {
+        {"just below λ/(6π) = 0.0530516", 300, 0.053L},
+        {"radius compared with λ in metres, not with 1/(6π)", 3, 1.0L},
+        {"empty radius", 300, 0},
+    };
+    const auto dipole = *wirePolarTables(2, {});
+    const auto dipoleChart = chart(2, {});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const auto t = *wirePolarTables(10, loop(c.f, c.a));
+        EXPECT_EQ(t.e, dipole.e);
+        EXPECT_EQ(t.h, dipole.h);
+        const auto points = chart(10, loop(c.f, c.a));
+        ASSERT_EQ(points.size(), dipoleChart.size());
+        for (std::size_t i = 0; i < points.size(); ++i) EXPECT_EQ(points[i].level_db, dipoleChart[i].level_db);
+    }
+}
+
+TEST(WirePatterns, LargeLoopFollowsTheBesselSeries)
+{
+    struct Case {
+        long double f, a;
+    };
+    // Just above λ/(6π), and a radius where the four-term series still holds.
+    for (const Case& c : {Case{300, 0.0531L}, Case{300, 0.15L}, Case{150, 0.2L}}) {
+        SCOPED_TRACE(static_cast<double>(c.a));
+        const auto t = *wirePolarTables(10, loop(c.f, c.a));
+        for (int k : {10, 30, 60, 90, 135, 250}) {
+            const double x = 2 * std::numbers::pi * static_cast<double>(c.a) * std::sin(k * std::numbers::pi / 180);
+            const double j1 = std::cyl_bessel_j(1.0, std::fabs(x));  // odd: the square is the same
+            // Four terms: the error is about the first term left out, x⁹/1474560.
+            const double termLeftOut = std::pow(std::fabs(x), 9) / 1474560;
+            EXPECT_NEAR(static_cast<double>(t.e[k]), j1 * j1, 2.2 * j1 * termLeftOut + 1e-10) << k;
+        }
+        for (int k = 1; k <= 360; ++k) EXPECT_EQ(t.h[k], 100);
+    }
+    // No longer sin²θ: at 30° the normalised power is not 1/4.
+    const auto t = *wirePolarTables(10, loop(300, 0.0531L));
+    EXPECT_GT(t.e[30] / t.e[90] - 0.25L, 1e-4L);
+}
+
+TEST(WirePatterns, AxialHelixPlanesAreIdenticalWithTheMaximumOnTheAxis)
+{
+    struct Case {
+        long double f, S, N;
+    };
+    for (const Case& c : {Case{300, 0.25L, 10}, Case{1000, 0.068L, 6}, Case{145, 0.5L, 24}}) {
+        SCOPED_TRACE(static_cast<double>(c.N));
+        const auto t = *wirePolarTables(8, axialHelix(c.f, c.S, c.N));
+        EXPECT_EQ(t.e, t.h);
+        // On the axis (θ = 0, sample 360) the field is sin(π/2N)/(π/2N).
+        const long double half = kPi / (2 * c.N);
+        const long double onAxis = std::sin(half) / half;
+        EXPECT_NEAR(static_cast<double>(t.e[360]), static_cast<double>(onAxis * onAxis), 1e-10);
+        for (int k = 1; k < 360; ++k) EXPECT_LE(t.e[k], t.e[360]) << k;
+    }
+}
+
+TEST(WirePatterns, NormalHelixIsSinToTheFourthWhateverV)
+{
+    for (long double v : {0.0L, 0.05L, 0.5L, 3.0L}) {
+        SCOPED_TRACE(static_cast<double>(v));
+        const auto points = chart(12, normalHelix(v));
+        for (const ChartPoint& p : points) {
+            const double s = std::sin(p.angle_deg * std::numbers::pi / 180);
+            const double expected = s * s < 0.01 ? -35 : 40 * std::log10(std::fabs(s));
+            EXPECT_NEAR(static_cast<double>(p.level_db), expected, 1e-8) << p.angle_deg;
+        }
+        const auto t = *wirePolarTables(12, normalHelix(v));
+        for (int k : {20, 45, 90, 300}) {
+            const double s = std::sin(k * std::numbers::pi / 180);
+            EXPECT_NEAR(static_cast<double>(t.e[k] / t.e[90]), std::pow(s, 4), 1e-10) << k;
+        }
+    }
+}
+
+TEST(WirePatterns, ZeroFrequencyOrTurnsIsAFloatingPointFault)
+{
+    struct Case {
+        const char* why;
+        int code;
+        WirePatternValues values;
+    };
+    const Case cases[] = {
+        {"helix, f = 0", 8, axialHelix(0, 0.25L, 10)},
+        {"helix, N = 0", 8, axialHelix(300, 0.25L, 0)},
+        {"helix, all empty", 8, {}},
+        {"loop, f = 0", 10, loop(0, 0.1L)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        for (int table = 0; table < 2; ++table) {
+            try {
+                if (table == 0)
+                    wirePolarTables(c.code, c.values);
+                else
+                    wireFieldTable(c.code, c.values);
+                ADD_FAILURE() << "no fault for table " << table;
+            } catch (const Fault& fault) {
+                EXPECT_EQ(fault.kind(), FaultKind::FloatingPoint);
+            }
+        }
+    }
+    // The dipole and the normal-mode helix read no frequency.
+    EXPECT_NO_THROW(wirePolarTables(2, {}));
+    EXPECT_NO_THROW(wirePolarTables(12, {}));
+    EXPECT_NO_THROW(wireFieldTable(12, {}));
+}
+
+}  // namespace
+}  // namespace ondarel
