@@ -1,0 +1,31 @@
+// "Calcular" of every built calculator, through its descriptor as the window
+// runs it. Budget: under 1 ms each.
+#include <benchmark/benchmark.h>
+
+#include "core/catalogue.h"
+
+namespace {
+
+// Representative inputs by extension, in input order.
+const std::vector<std::pair<std::string, std::vector<long double>>> kInputs = {
+    {"dip", {100, 0.01L}},     {"abd", {10, 0.25L}}, {"aef", {10, 0.25L}},
+    {"ahw", {10, 0.25L}},      {"aph", {10, 0.25L, 60}}, {"apl", {30, 45, 0.5L, 0.5L, 10, 10}},
+};
+
+void Calculate(benchmark::State& state, const std::string& extension, std::vector<long double> inputs)
+{
+    const ondarel::CalculatorDescriptor* d = ondarel::findByExtension(extension);
+    if (!d || !d->implemented()) {
+        state.SkipWithError("calculator not built");
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(d->compute(inputs));
+}
+
+const bool registered = [] {
+    for (const auto& [extension, inputs] : kInputs)
+        benchmark::RegisterBenchmark(("Calculate/" + extension).c_str(), Calculate, extension, inputs);
+    return true;
+}();
+
+}  // namespace

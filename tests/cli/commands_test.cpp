@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <unistd.h>
+
+#include "cli/commands.h"
+
+namespace ondarel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun cli(std::vector<std::string> args)
+{
+    std::ostringstream out, err;
+    const int status = cli::run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+struct CliCase {
+    std::vector<std::string> args;
+    int status;
+    std::string out;
+};
+
+class CommandLine : public ::testing::TestWithParam<CliCase> {};
+
+TEST_P(CommandLine, PrintsWhatTheWindowWouldShow)
+{
+    const CliRun r = cli(GetParam().args);
+    EXPECT_EQ(r.status, GetParam().status) << r.err;
+    EXPECT_EQ(r.out, GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dipole, CommandLine,
+    ::testing::Values(
+        CliCase{{"run", "dip", "input1=100", "input2=0.01"},
+                0,
+                "output2=0.079\noutput3=0.030\noutput4=1.500\noutput5=1.761\noutput6=1.074\n"},
+        CliCase{{"run", "DIP", "input2=0.01", "input1=100"},
+                0,
+                "output2=0.079\noutput3=0.030\noutput4=1.500\noutput5=1.761\noutput6=1.074\n"},
+        CliCase{{"run", "dip", "input1=100", "input2=0.02"}, 1,
+                "Parametro fora das especificações, veja condição de L<0.02!\n"},
+        CliCase{{"run", "dip", "input2=0.01"}, 1, "Frequência com valor inválido!\n"},
+        CliCase{{"run", "dip", "input1=1e39", "input2=0.01"}, 3, "Erro de operação com dados do tipo real !\n"},
+        CliCase{{"--json", "run", "dip", "input1=100", "input2=0.01"},
+                0,
+                "{\"notes\": [], \"results\": {\"output2\": \"0.079\", \"output3\": \"0.030\", \"output4\": "
+                "\"1.500\", \"output5\": \"1.761\", \"output6\": \"1.074\"}}\n"},
+        CliCase{{"run", "dip", "input1=1x"}, 2, ""}, CliCase{{"run", "dip", "input9=1"}, 2, ""},
+        CliCase{{"run", "zzz"}, 2, ""}, CliCase{{}, 2, ""}, CliCase{{"frobnicate"}, 2, ""}));
+
+class CommandLineFiles : public ::testing::Test {
+protected:
+    fs::path dir = fs::temp_directory_path() / ("ondarel_cli_" + std::to_string(::getpid()));
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string path(const char* name) { return (dir / name).string(); }
+};
+
+TEST_F(CommandLineFiles, SaveWritesTheSixByteRealsAndOpenRecomputesFromTheRoundedTexts)
+{
+    ASSERT_EQ(cli({"save", path("a.dip"), "input1=1.5", "input2=300"}).status, 0);
+    std::ifstream in(path("a.dip"), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_EQ(bytes, std::string("\x81\0\0\0\0\x40\x89\0\0\0\0\x16", 12));
+
+    ASSERT_EQ(cli({"save", path("b.DIP"), "input1=100", "input2=0.0125"}).status, 0);
+    const CliRun opened = cli({"open", path("b.DIP")});
+    EXPECT_EQ(opened.status, 0);
+    // 0.0125 comes back as 0.013 and the recomputation uses 0.013.
+    EXPECT_EQ(opened.out,
+              "input1=100.000\ninput2=0.013\noutput2=0.133\noutput3=0.039\noutput4=1.500\noutput5=1.761\n"
+              "output6=1.074\n");
+}
+
+TEST_F(CommandLineFiles, BadFilesAreReportedNotCrashed)
+{
+    std::ofstream(path("short.dip"), std::ios::binary) << std::string("\x81\0\0", 3);
+    EXPECT_EQ(cli({"open", path("short.dip")}).out, "Há erro no progrma !\n");
+    EXPECT_EQ(cli({"open", path("short.dip")}).status, 3);
+    EXPECT_EQ(cli({"open", path("missing.dip")}).status, 3);
+    EXPECT_EQ(cli({"open", path("x.dip.bak")}).status, 2);
+    EXPECT_EQ(cli({"save", path("no/such/dir/a.dip"), "input1=1"}).out, "Há erro no progrma !\n");
+    EXPECT_EQ(cli({"save", path("c.dip"), "input1=1e39"}).status, 3);
+    EXPECT_FALSE(fs::exists(path("c.dip")));
+}
+
+TEST(CommandLineList, NamesEveryBuiltCalculator)
+{
+    const CliRun r = cli({"list"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("dip  TForm2  Antena Dipolo Elementar ou Infinitesimal  (input1 input2)"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ondarel
