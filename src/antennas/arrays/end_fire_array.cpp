@@ -1,0 +1,122 @@
+#include "antennas/arrays/end_fire_array.h"
+
+#include "core/checked_math.h"
+#include "core/decibel.h"
+#include "core/real48.h"
+
+namespace ondarel {
+
+namespace {
+
+using xmath::kPi;
+using xmath::kRadToDeg;
+using xmath::kTwiceRadToDeg;
+
+// Full-range inverse cosine, arctan2(√(1 − x²), x): faults outside [−1, 1].
+long double arccos(long double x) { return xmath::arccosFull(x); }
+
+}  // namespace
+
+Checked<EndFireArrayResults> computeEndFireArray(const EndFireArrayInputs& in)
+{
+    const long double N = in.elements;
+    const long double d = in.spacing_norm;
+    if (N <= 0) return Refusal{"Números de elementos fora dos parâmetros!"};
+    if (d <= 0) return Refusal{"Espaçamento normalizados entre elementos está fora dos parâmetros!"};
+
+    EndFireArrayResults r;
+    const long double x1 = 1 - xmath::div(1, N * d);
+    r.first_null_deg = arccos(x1) * kRadToDeg;
+
+    r.phase_shift_a_deg = -2 * kPi * d * kRadToDeg;
+    r.phase_shift_b_deg = 2 * kPi * d * kRadToDeg;
+    r.max_direction_a_deg = 0;
+    r.max_direction_b_deg = 180;
+
+    const long double x2 = 1 - xmath::div(1.391L, kPi * N * d);
+    r.half_power_deg = arccos(x2) * kRadToDeg;
+
+    const long double x3 = 1 - xmath::div(1.5L, N * d);
+    r.side_lobe_deg = arccos(x3) * kRadToDeg;
+
+    // Each beam width is twice its angle from the axis.
+    r.fnbw_deg = arccos(x1) * kTwiceRadToDeg;
+    r.hpbw_deg = arccos(x2) * kTwiceRadToDeg;
+    r.fslbw_deg = arccos(x3) * kTwiceRadToDeg;
+
+    const long double four_nd = store48(4 * N * d);
+    r.directivity_db = 10 * log10Stored(four_nd);
+    return r;
+}
+
+void describeEndFireArray(CalculatorDescriptor& d)
+{
+    using In = EndFireArrayInputs;
+    using Out = EndFireArrayResults;
+    d.inputs = {
+        {"input2", "Número de Elementos:", "", ""},
+        {"input3", "Espaçamento Normalizado\nEntre os Elementos:", "", ""},
+    };
+    d.results = {
+        {"Deslocamento de fase progressiva  (ß - Graus):", {"output12", "output13"}, {}},
+        {"Máxima direção de irradiação (Graus):", {"output2", "angulo2"}, {}},
+        {"Ângulo do primeiro nulo (Graus):", {"output1"}, {}},
+        {"Pontos de meia potência (Graus):", {"output3"}, {}},
+        {"Segundo maior lóbulo  (Graus):", {"output4"}, {}},
+        {"FNBW - Largura de feixe do primeiro nulo (Graus):", {"output5"}, {}},
+        {"HPBW - Largura de feixe de meia potência (Graus):", {"output6"}, {}},
+        {"FSLBW - Largura de feixe do 1¤ lóbulo lateral (Graus):", {"output7"}, {}},
+        {"Diretividade (dB):", {"output11"}, {}},
+    };
+    d.compute = bindComputation<In, Out>({&In::elements, &In::spacing_norm},
+                                         {
+                                             {"output12", &Out::phase_shift_a_deg},
+                                             {"output13", &Out::phase_shift_b_deg},
+                                             {"output1", &Out::first_null_deg},
+                                             {"output2", &Out::max_direction_a_deg, 0},
+                                             {"angulo2", &Out::max_direction_b_deg, 0},
+                                             {"output3", &Out::half_power_deg},
+                                             {"output4", &Out::side_lobe_deg},
+                                             {"output5", &Out::fnbw_deg},
+                                             {"output6", &Out::hpbw_deg},
+                                             {"output7", &Out::fslbw_deg},
+                                             {"output11", &Out::directivity_db},
+                                         },
+                                         &computeEndFireArray);
+    d.sheet = {
+        {1050, 200, "Arranjos de antenas - End-fire", ""},
+        {150, 300, "Entrada de Dados:", ""},
+        {150, 400, "Número de elementos:", ""},
+        {1000, 400, "", "input2"},
+        {150, 450, "Espaçamento normalizado:", ""},
+        {1000, 450, "", "input3"},
+        {150, 600, "Resultados:", ""},
+        {150, 650, "Deslocamento de fase progressiva (ß - graus):", ""},
+        {1000, 650, "", "output12"},
+        {1150, 650, "ou", ""},
+        {1250, 650, "", "output13"},
+        {150, 700, "Máxima direção de irradação(graus):", ""},
+        {1000, 700, "", "output2"},
+        {1150, 700, "ou", ""},
+        {1250, 700, "", "angulo2"},
+        {150, 750, "Ângulo do primeiro nulo(graus):", ""},
+        {1000, 750, "", "output1"},
+        {150, 800, "Pontos de meia potência(graus):", ""},
+        {1000, 800, "", "output3"},
+        {150, 850, "Segundo maior lóbulo(graus):", ""},
+        {1000, 850, "", "output4"},
+        {150, 900, "FNBW - Largura de feixe do primeiro nulo (graus):", ""},
+        {1000, 900, "", "output5"},
+        {150, 950, "HPBW - Largura de feixe de meia potência (graus):", ""},
+        {1000, 950, "", "output6"},
+        {150, 1000, "FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", ""},
+        {1000, 1000, "", "output7"},
+        {150, 1050, "Diretividade(dB):", ""},
+        {1000, 1050, "", "output11"},
+    };
+    d.pattern = PatternLink{"TForm28", "Diagrama de Irradiação do Arranjo End-Fire",
+                            "Diagrama de Irradiação Retangular do Fator do Arranjo End-Fire", true};
+    d.caption3d = "Diagrama de Irradiação 3D do Fator do Arranjo End-Fire";
+}
+
+}  // namespace ondarel

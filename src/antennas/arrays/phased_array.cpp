@@ -1,0 +1,129 @@
+#include "antennas/arrays/phased_array.h"
+
+#include <cmath>
+
+#include "core/checked_math.h"
+#include "core/real48.h"
+
+namespace ondarel {
+
+namespace {
+
+using xmath::kPi;
+using xmath::kRadToDeg;
+
+// Full-range inverse cosine in degrees, stored: faults outside [−1, 1].
+long double arccosDeg(long double x) { return store48(xmath::arccosFull(x) * kRadToDeg); }
+
+}  // namespace
+
+Checked<PhasedArrayResults> computePhasedArray(const PhasedArrayInputs& in)
+{
+    const long double N = store48(in.elements);
+    const long double d = store48(in.spacing_norm);
+    const long double theta0_deg = store48(in.scan_deg);
+    if (N <= 0) return Refusal{"Números de elementos fora dos parâmetros!"};
+    if (d <= 0) return Refusal{"Espaçamento normalizados entre elementos está fora dos parâmetros!"};
+
+    PhasedArrayResults r;
+    const long double theta0 = store48(theta0_deg * kPi / 180);
+    const long double c0 = store48(std::cos(theta0));
+    r.phase_shift_deg = store48(c0 * (-2 * kPi * d) * kRadToDeg);
+    r.max_direction_deg = arccosDeg(c0);
+
+    // Each beam edge is taken on the side of the main beam that stays inside
+    // the visible range |cos θ| ≤ 1.
+    const long double null_offset = store48(xmath::div(1, N * d));
+    const long double p = store48(c0 + null_offset);
+    if (p < 1)
+        r.first_null_deg = arccosDeg(p);
+    else
+        r.first_null_deg = arccosDeg(store48(c0 - null_offset));
+    r.fnbw_deg = store48(2 * std::fabs(r.max_direction_deg - r.first_null_deg));
+
+    const long double half_offset = store48(xmath::div(1.391L, kPi * N * d));
+    const long double a = store48(c0 + half_offset);
+    const long double b = store48(c0 - half_offset);
+    if (a >= 1) {
+        r.half_power_deg = arccosDeg(b);
+        // This edge is measured from the fixed 90°, not from θmax.
+        r.hpbw_deg = store48(2 * std::fabs(90 - r.half_power_deg));
+    } else {
+        r.half_power_deg = arccosDeg(a);
+        const long double other_edge_deg = arccosDeg(b);
+        const long double spread = store48(std::fabs(other_edge_deg - r.half_power_deg));
+        r.hpbw_deg = spread < 90 ? spread : store48(2 * (90 - r.half_power_deg));
+    }
+
+    const long double lobe_offset = store48(xmath::div(1.5L, N * d));
+    long double s = store48(c0 + lobe_offset);
+    if (s >= 1) s = store48(c0 - lobe_offset);
+    r.side_lobe_deg = store48(std::fabs(arccosDeg(s)));
+    r.fslbw_deg = store48(2 * std::fabs(r.max_direction_deg - r.side_lobe_deg));
+    return r;
+}
+
+void describePhasedArray(CalculatorDescriptor& d)
+{
+    using In = PhasedArrayInputs;
+    using Out = PhasedArrayResults;
+    d.inputs = {
+        {"imput2", "Número de elementos:", "", ""},
+        {"imput3", "Espaçamento normalizado\nentre os elementos:", "", ""},
+        {"imput4", "Ângulo de defasagem (graus):", "", ""},
+    };
+    d.results = {
+        {"Deslocamento de fase progressiva (ß - graus)", {"output1"}, {}},
+        {"Máxima direção de irradiação (graus)", {"output2"}, {}},
+        {"Ângulo do primeiro nulo (graus) ", {"output3"}, {}},
+        {"Pontos de meia potência (graus):", {"output4"}, {}},
+        {"Segundo maior lóbulo (graus):", {"output5"}, {}},
+        {"FNBW - Largura de feixe do primeiro nulo (graus):", {"output6"}, {}},
+        {"HPBW - Largura de feixe de meia potência (graus):", {"output7"}, {}},
+        {"FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus) :", {"output8"}, {}},
+    };
+    d.compute = bindComputation<In, Out>({&In::elements, &In::spacing_norm, &In::scan_deg},
+                                         {
+                                             {"output1", &Out::phase_shift_deg},
+                                             {"output2", &Out::max_direction_deg},
+                                             {"output3", &Out::first_null_deg},
+                                             {"output4", &Out::half_power_deg},
+                                             {"output5", &Out::side_lobe_deg},
+                                             {"output6", &Out::fnbw_deg},
+                                             {"output7", &Out::hpbw_deg},
+                                             {"output8", &Out::fslbw_deg},
+                                         },
+                                         &computePhasedArray);
+    d.sheet = {
+        {1050, 200, "Arranjos de antena - Phase(Scanning)", ""},
+        {150, 300, "Entrada de Dados:", ""},
+        {150, 400, "Número de elementos:", ""},
+        {1000, 400, "", "imput2"},
+        {150, 450, "Espaçamento normalizado:", ""},
+        {1000, 450, "", "imput3"},
+        {150, 500, "Ângulo de defasagem(graus):", ""},
+        {1000, 500, "", "imput4"},
+        {150, 600, "Resultados:", ""},
+        {150, 650, "Deslocamento de fase progressiva (graus):", ""},
+        {1000, 650, "", "output1"},
+        {150, 700, "Máxima direção de irradiação (graus):", ""},
+        {1000, 700, "", "output2"},
+        {150, 750, "Ângulo do primeiro nulo (graus):", ""},
+        {1000, 750, "", "output3"},
+        {150, 800, "Pontos de meia potência (graus):", ""},
+        {1000, 800, "", "output4"},
+        {150, 850, "Segundo maior lóbulo (graus):", ""},
+        {1000, 850, "", "output5"},
+        {150, 900, "FNBW - Largura de feixe do primeiro nulo (graus):", ""},
+        {1000, 900, "", "output6"},
+        {150, 950, "HPBW - Largura de feixe de meia potência (graus):", ""},
+        {1000, 950, "", "output7"},
+        {150, 1000, "FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", ""},
+        {1000, 1000, "", "output8"},
+    };
+    d.pattern = PatternLink{"TForm28", "Diagrama de Irradiação do Arranjo de Fase \"Phased(Scanning)\"",
+                            "Diagrama de Irradiação Retangular do Fator do Arranjo de Fase \"Phased(Scanning)\"", true};
+    d.caption3d = "Diagrama de Irradiação 3D do Fator do Arranjo de Fase \"Phased(Scanning)\"";
+}
+
+}  // namespace ondarel
