@@ -4,6 +4,9 @@
 #include "core/catalogue.h"
 #include "framework/calculator_window.h"
 #include "framework/window_registry.h"
+#include "plots/array_pattern_window.h"
+#include "plots/print_window.h"
+#include "plots/wire_pattern_window.h"
 
 namespace ondarel {
 
@@ -18,6 +21,9 @@ void registerWindows()
             d.closePolicy);
     }
     registry.registerWindow("Tfrmsobre", [] { return new AboutWindow; });
+    registry.registerWindow("TForm3", [] { return new WirePatternWindow; });
+    registry.registerWindow("TForm28", [] { return new ArrayPatternWindow; });
+    registry.registerWindow("Tfrmprint", [] { return new PrintWindow; });
 }
 
 }  // namespace ondarel

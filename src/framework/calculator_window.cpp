@@ -169,7 +169,8 @@ void CalculatorWindow::buildResults(QGroupBox* group)
         }
         grid->addWidget(addResultLabel(q(row.label)), line, 0);
         for (std::size_t i = 0; i < row.fields.size(); ++i) {
-            if (i > 0) grid->addWidget(addResultLabel("ou"), line, 2 * static_cast<int>(i), Qt::AlignHCenter);
+            if (i > 0 && row.columnHeads.empty())
+                grid->addWidget(addResultLabel("ou"), line, 2 * static_cast<int>(i), Qt::AlignHCenter);
             auto* edit = new QLineEdit(group);
             edit->setObjectName(q(row.fields[i]));
             edit->setReadOnly(true);

@@ -1,0 +1,53 @@
+#pragma once
+// The chart component as the pattern windows use it: a titled line chart
+// with titled axes, fixed or automatic, no legend, a flat white look, and
+// series filled point by point in ascending x. Nothing outside plots/ sees
+// Qt Charts.
+#include <QWidget>
+#include <vector>
+
+#include "plots/pure/rectangular_levels.h"
+
+QT_BEGIN_NAMESPACE
+class QChart;
+class QChartView;
+class QLineSeries;
+class QValueAxis;
+QT_END_NAMESPACE
+
+namespace ondarel {
+
+class ChartPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartPanel(QWidget* parent = nullptr);
+
+    void setTitle(const QString& title);
+    QString title() const;
+    void setAxisTitles(const QString& bottom, const QString& left);
+    void setLeftAxisFixed(double minimum, double maximum);
+    void setLeftAxisAutomatic();
+
+    // Series: index 0 exists from the start; more can be added.
+    int addSeries(const QString& title, const QColor& color);
+    void clear(int series = 0);
+    // Replaces the series' points, kept sorted by ascending x.
+    void setPoints(const std::vector<ChartPoint>& points, int series = 0);
+    std::vector<QPointF> points(int series = 0) const;
+
+    // The widget the print preview renders.
+    QWidget* view() const;
+    void repaintChart();
+
+private:
+    void rescale();
+
+    QChart* chart_;
+    QChartView* view_;
+    QValueAxis* bottom_;
+    QValueAxis* left_;
+    std::vector<QLineSeries*> series_;
+    bool leftFixed_ = false;
+};
+
+}  // namespace ondarel

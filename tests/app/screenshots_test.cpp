@@ -1,0 +1,73 @@
+// Pictures of every window for a person to look at. Runs only when
+// ONDAREL_SCREENSHOT_DIR names a folder; the suite skips it otherwise.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "app/about_window.h"
+#include "app/main_window.h"
+#include "framework/window_driver.h"
+#include "plots/pattern_window.h"
+#include "support/fake_seam.h"
+
+namespace ondarel::test {
+namespace {
+
+QString shotDir() { return qEnvironmentVariable("ONDAREL_SCREENSHOT_DIR"); }
+
+void save(QWidget* w, const QString& name)
+{
+    w->show();
+    QCoreApplication::processEvents();
+    w->grab().save(QDir(shotDir()).filePath(name + ".png"));
+}
+
+void computed(const QString& windowClass, const std::vector<std::pair<QString, QString>>& inputs, const QString& name)
+{
+    CalculatorWindow* w = openCalculator(windowClass);
+    for (const auto& [field, value] : inputs) type(w, field, value);
+    trigger(w, "Calcular1");
+    save(w, name);
+    trigger(w, "Grafico2D1");
+    auto* pattern = dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm28"));
+    if (!pattern) pattern = dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm3"));
+    ASSERT_NE(pattern, nullptr);
+    pattern->pages()->setCurrentIndex(0);
+    save(pattern, name + "_polar");
+    pattern->pages()->setCurrentIndex(1);
+    save(pattern, name + "_rect");
+}
+
+TEST(Screenshots, EveryWindow)
+{
+    if (shotDir().isEmpty()) GTEST_SKIP() << "set ONDAREL_SCREENSHOT_DIR to take pictures";
+    SeamScope scope;
+    MainWindow main;
+    save(&main, "main_window");
+    AboutWindow about;
+    save(&about, "about");
+    SplashWindow splash;
+    save(&splash, "splash");
+    save(openCalculator("TForm2"), "dipole_fresh");
+    computed("TForm2", {{"input1", "100"}, {"input2", "0.01"}}, "dipole");
+    computed("TForm5", {{"input2", "10"}, {"input3", "0.25"}}, "broadside");
+    computed("TForm7", {{"input2", "10"}, {"input3", "0.25"}}, "endfire");
+    computed("TForm37", {{"Numero", "10"}, {"Espaco", "0.25"}}, "hansen");
+    computed("TForm11", {{"imput2", "10"}, {"imput3", "0.25"}, {"imput4", "60"}}, "phased");
+    computed("TForm6",
+             {{"input1", "30"}, {"input2", "45"}, {"input3", "0.5"}, {"input4", "0.5"}, {"input5", "10"},
+              {"input6", "10"}},
+             "planar");
+    WindowRegistry::instance().setWindowCode(28);
+    QTimer::singleShot(0, [] {
+        QWidget* print = WindowRegistry::instance().find("Tfrmprint");
+        save(print, "print_window");
+        print->close();
+    });
+    WindowRegistry::instance().openOrShowModal("Tfrmprint");
+}
+
+}  // namespace
+}  // namespace ondarel::test
