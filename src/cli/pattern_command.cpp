@@ -1,6 +1,7 @@
 #include "cli/pattern_command.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "core/catalogue.h"
 #include "core/fault.h"
 #include "core/number_text.h"
+#include "plots/pure/array_patterns.h"
 #include "plots/pure/rectangular_levels.h"
 #include "plots/pure/wire_patterns.h"
 
@@ -18,63 +20,143 @@ namespace ondarel::cli {
 
 namespace {
 
-// A calculator whose diagrams the wire pattern window draws: its window code
-// and the fields the pattern reads, each into one member of the values.
-struct FieldRead {
-    std::string_view field;
-    long double WirePatternValues::*member;
+// What the user gave on the command line, and the calculator's own results
+// for any result field a pattern reads: the texts its window would hold
+// after "&Calcular".
+class FieldTexts {
+public:
+    FieldTexts(const CalculatorDescriptor& d, std::map<std::string, std::string> given)
+        : d_(d), given_(std::move(given))
+    {
+    }
+
+    std::string operator()(std::string_view field)
+    {
+        const std::string name(field);
+        if (const auto it = given_.find(name); it != given_.end()) return it->second;
+        if (d_.inputIndex(name) >= 0 || !d_.implemented()) return "";
+        if (!computed_) compute();
+        const auto it = results_.find(name);
+        return it == results_.end() ? "" : it->second;
+    }
+
+private:
+    void compute()
+    {
+        computed_ = true;
+        std::vector<long double> values;
+        for (const auto& input : d_.inputs) values.push_back(fieldValue((*this)(input.name)));
+        const Outcome outcome = d_.compute(values);
+        if (outcome.refusal) throw Refused{*outcome.refusal};
+        for (const auto& [name, text] : outcome.results) results_[name] = text;
+    }
+
+    const CalculatorDescriptor& d_;
+    std::map<std::string, std::string> given_;
+    std::map<std::string, std::string> results_;
+    bool computed_ = false;
+
+public:
+    struct Refused {
+        std::string message;
+    };
 };
 
-struct WirePatternRow {
+struct PatternData {
+    const char* firstName;
+    const char* secondName;
+    PatternTable first{};
+    PatternTable second{};
+    std::vector<ChartPoint> chart;
+};
+
+// A calculator whose diagrams a pattern window draws: the fields it may be
+// given (inputs, and the results the pattern reads) and how the window
+// builds its tables from the calculator's field texts.
+struct PatternSource {
     std::string_view extension;
     int code;
-    std::vector<FieldRead> reads;
+    std::vector<std::string_view> readFields;  // beyond the calculator's inputs
+    PatternData (*build)(int code, FieldTexts& fields);
 };
 
-// The fields are those the pattern window reads from the calculator's
-// window; results not given on the command line come from the calculator's
-// own computation once it is built. The dipole's pattern is fixed.
-const std::vector<WirePatternRow>& wirePatternRows()
+PatternData wirePattern(int code, FieldTexts& fields)
 {
-    using V = WirePatternValues;
-    static const std::vector<WirePatternRow> rows = {
-        {"dip", 2, {}},
-        {"mag", 8, {{"input1", &V::frequency_mhz}, {"output1", &V::spacing_m}, {"output7", &V::turns}}},
-        {"aec", 10, {{"input1", &V::frequency_mhz}, {"input2", &V::loop_radius_norm}}},
-        {"mng", 12, {{"input4", &V::normal_mode_nl}}},
-    };
-    return rows;
+    WirePatternValues v;
+    switch (code) {
+    case 8:
+        v.frequency_mhz = fieldValue(fields("input1"));
+        v.spacing_m = fieldValue(fields("output1"));
+        v.turns = fieldValue(fields("output7"));
+        break;
+    case 10:
+        v.frequency_mhz = fieldValue(fields("input1"));
+        v.loop_radius_norm = fieldValue(fields("input2"));
+        break;
+    case 12: v.normal_mode_nl = fieldValue(fields("input4")); break;
+    default: break;
+    }
+    PatternData data{"E-plane", "H-plane"};
+    const WirePolarTables tables = *wirePolarTables(code, v);
+    data.first = tables.e;
+    data.second = tables.h;
+    data.chart = rectangularPoints([&] { return *wireFieldTable(code, v); });
+    return data;
 }
 
-const WirePatternRow* rowFor(const std::string& extension)
+// The array window's chart adds (k, L(k)) then (−k, L(k)).
+PatternData arrayPattern(int code, FieldTexts& fields)
+{
+    const ArrayPatternValues v = readArrayPatternValues(code, [&](std::string_view f) { return fields(f); });
+    PatternData data{"left", "right"};
+    const ArrayPolarTables tables = *arrayPolarTables(code, v);
+    data.first = tables.left;
+    data.second = tables.right;
+    const ArrayChartLevels levels = *arrayChartLevels(code, v);
+    for (int k = 1; k <= 180; ++k) {
+        data.chart.push_back({k, levels[static_cast<std::size_t>(k)]});
+        data.chart.push_back({-k, levels[static_cast<std::size_t>(k)]});
+    }
+    return data;
+}
+
+const std::vector<PatternSource>& patternSources()
+{
+    static const std::vector<PatternSource> sources = {
+        {"dip", 2, {}, wirePattern},
+        {"mag", 8, {"input1", "output1", "output7"}, wirePattern},
+        {"aec", 10, {"input1", "input2"}, wirePattern},
+        {"mng", 12, {"input4"}, wirePattern},
+        {"abd", 5, {}, arrayPattern},
+        {"aef", 7, {}, arrayPattern},
+        {"ahw", 37, {}, arrayPattern},
+        {"aph", 11, {"output2"}, arrayPattern},
+        {"apl", 6, {}, arrayPattern},
+    };
+    return sources;
+}
+
+const PatternSource* sourceFor(const std::string& extension)
 {
     const CalculatorDescriptor* d = findByExtension(extension);
     if (!d) return nullptr;
-    for (const auto& row : wirePatternRows())
-        if (row.extension == d->file.extension) return &row;
+    for (const auto& source : patternSources())
+        if (source.extension == d->file.extension) return &source;
     return nullptr;
 }
 
-bool readsField(const WirePatternRow& row, const std::string& name)
+std::optional<std::map<std::string, std::string>> givenTexts(const CalculatorDescriptor& d, const PatternSource& source,
+                                                             const std::vector<std::string>& assignments,
+                                                             std::ostream& err)
 {
-    return std::any_of(row.reads.begin(), row.reads.end(), [&](const FieldRead& r) { return r.field == name; });
-}
-
-// The field texts the pattern window would find: the given inputs, and the
-// calculator's results for fields read but not given.
-struct FieldTexts {
-    std::map<std::string, std::string> byName;
-    std::optional<std::string> refusal;
-};
-
-std::optional<FieldTexts> fieldTexts(const CalculatorDescriptor& d, const WirePatternRow& row,
-                                     const std::vector<std::string>& assignments, std::ostream& err)
-{
-    FieldTexts texts;
+    std::map<std::string, std::string> given;
     for (const std::string& a : assignments) {
         const auto eq = a.find('=');
         const std::string name = a.substr(0, eq);
-        if (eq == std::string::npos || (d.inputIndex(name) < 0 && !readsField(row, name))) {
+        const bool readable = d.inputIndex(name) >= 0 ||
+                              std::find(source.readFields.begin(), source.readFields.end(), name) !=
+                                  source.readFields.end();
+        if (eq == std::string::npos || !readable) {
             err << "unknown input '" << name << "' for " << d.file.extension << "\n";
             return std::nullopt;
         }
@@ -83,29 +165,9 @@ std::optional<FieldTexts> fieldTexts(const CalculatorDescriptor& d, const WirePa
             err << "Valor inválido !\n";
             return std::nullopt;
         }
-        texts.byName[name] = text;
+        given[name] = text;
     }
-    const bool needsResults = std::any_of(row.reads.begin(), row.reads.end(), [&](const FieldRead& r) {
-        return d.inputIndex(std::string(r.field)) < 0 && !texts.byName.count(std::string(r.field));
-    });
-    if (needsResults && d.implemented()) {
-        std::vector<long double> values;
-        for (const auto& input : d.inputs) values.push_back(fieldValue(texts.byName[input.name]));
-        const Outcome outcome = d.compute(values);
-        texts.refusal = outcome.refusal;
-        for (const auto& [name, text] : outcome.results) texts.byName.try_emplace(name, text);
-    }
-    return texts;
-}
-
-WirePatternValues patternValues(const WirePatternRow& row, const FieldTexts& texts)
-{
-    WirePatternValues values;
-    for (const FieldRead& r : row.reads) {
-        const auto it = texts.byName.find(std::string(r.field));
-        values.*r.member = it == texts.byName.end() ? 0 : fieldValue(it->second);
-    }
-    return values;
+    return given;
 }
 
 // 15 significant digits: enough to tell every 6-byte real apart.
@@ -116,19 +178,14 @@ std::string number(long double v)
     return buffer;
 }
 
-struct PatternData {
-    WirePolarTables polar;
-    std::vector<ChartPoint> chart;
-};
-
 void printCsv(std::ostream& out, const PatternData& p)
 {
     auto table = [&](const char* heading, const PatternTable& t) {
         out << "# " << heading << "\nangle,value\n";
         for (int k = 1; k <= 360; ++k) out << k << "," << number(t[k]) << "\n";
     };
-    table("E-plane", p.polar.e);
-    table("H-plane", p.polar.h);
+    table(p.firstName, p.first);
+    table(p.secondName, p.second);
     out << "# rectangular\nangle,value\n";
     for (const ChartPoint& point : p.chart) out << point.angle_deg << "," << number(point.level_db) << "\n";
 }
@@ -140,10 +197,16 @@ void printJson(std::ostream& out, const std::string& extension, int code, const 
         for (int k = 1; k <= 360; ++k) out << (k > 1 ? ", " : "") << "[" << k << ", " << number(t[k]) << "]";
         out << "]";
     };
-    out << "{\"extension\": " << jsonQuoted(extension) << ", \"code\": " << code << ", \"e_plane\": ";
-    table(p.polar.e);
-    out << ", \"h_plane\": ";
-    table(p.polar.h);
+    auto key = [](std::string name) {
+        std::replace(name.begin(), name.end(), '-', '_');
+        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return jsonQuoted(name);
+    };
+    out << "{\"extension\": " << jsonQuoted(extension) << ", \"code\": " << code << ", " << key(p.firstName)
+        << ": ";
+    table(p.first);
+    out << ", " << key(p.secondName) << ": ";
+    table(p.second);
     out << ", \"rectangular\": [";
     for (std::size_t i = 0; i < p.chart.size(); ++i)
         out << (i ? ", " : "") << "[" << p.chart[i].angle_deg << ", " << number(p.chart[i].level_db) << "]";
@@ -166,28 +229,25 @@ int runPattern(const std::vector<std::string>& args, bool json, std::ostream& ou
         err << "usage: ondarel-calc [--json] pattern <ext> name=value ...\n";
         return kUsage;
     }
-    const WirePatternRow* row = rowFor(args[1]);
-    if (!row) {
+    const PatternSource* source = sourceFor(args[1]);
+    const CalculatorDescriptor* d = source ? findByExtension(source->extension) : nullptr;
+    if (!source || !d) {
         err << "no pattern for '" << args[1] << "'\n";
         return kUsage;
     }
-    const CalculatorDescriptor& d = *findByExtension(row->extension);
+    auto given = givenTexts(*d, *source, {args.begin() + 2, args.end()}, err);
+    if (!given) return kUsage;
     try {
-        const auto texts = fieldTexts(d, *row, {args.begin() + 2, args.end()}, err);
-        if (!texts) return kUsage;
-        if (texts->refusal) {
-            printMessage(out, json, "refusal", *texts->refusal);
-            return kRefused;
-        }
-        const WirePatternValues values = patternValues(*row, *texts);
-        PatternData data;
-        data.polar = *wirePolarTables(row->code, values);
-        data.chart = rectangularPoints([&] { return *wireFieldTable(row->code, values); });
+        FieldTexts fields(*d, std::move(*given));
+        const PatternData data = source->build(source->code, fields);
         if (json)
-            printJson(out, d.file.extension, row->code, data);
+            printJson(out, d->file.extension, source->code, data);
         else
             printCsv(out, data);
         return kComputed;
+    } catch (const FieldTexts::Refused& refused) {
+        printMessage(out, json, "refusal", refused.message);
+        return kRefused;
     } catch (...) {
         printMessage(out, json, "fault", messageForCurrentException());
         return kFault;

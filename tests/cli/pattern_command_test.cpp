@@ -70,7 +70,7 @@ TEST(PatternCommand, RefusesWhatItCannotDraw)
     const Case cases[] = {
         {{"pattern"}, "usage"},
         {{"pattern", "xyz"}, "no pattern for 'xyz'"},
-        {{"pattern", "abd"}, "no pattern for 'abd'"},  // an array: not a wire pattern
+        {{"pattern", "lin"}, "no pattern for 'lin'"},  // not built yet
         {{"pattern", "dip", "input1=abc"}, "Valor inválido !"},
         {{"pattern", "dip", "output9=1"}, "unknown input 'output9'"},
         {{"pattern", "aec", "input3"}, "unknown input 'input3'"},
@@ -100,6 +100,29 @@ TEST(PatternCommand, FloatingPointFaultsPrintTheHandlersMessage)
         EXPECT_EQ(r.status, kFault);
         EXPECT_EQ(r.out, c.out);
     }
+}
+
+TEST(PatternCommand, ArrayPatternsGiveBothTablesAndTheMirroredChart)
+{
+    const Ran broadside = runTool({"pattern", "abd", "input2=10", "input3=0.25"});
+    ASSERT_EQ(broadside.status, kComputed) << broadside.err;
+    const auto rows = lines(broadside.out);
+    ASSERT_EQ(rows.size(), 3u * 362u);
+    EXPECT_EQ(rows[0], "# left");
+    EXPECT_EQ(rows[362], "# right");
+    EXPECT_EQ(rows[1 + 90], "90,1");  // broadside maximum
+    EXPECT_EQ(rows[724], "# rectangular");
+    EXPECT_EQ(rows[726 + 178], "90,0");
+    EXPECT_EQ(rows[726 + 179], "-90,0");
+    // The phased array reads its beam direction from its own result.
+    const Ran phased = runTool({"pattern", "aph", "imput2=10", "imput3=0.25", "imput4=60"});
+    EXPECT_EQ(phased.status, kComputed) << phased.err;
+    const Ran refused = runTool({"pattern", "aph", "imput3=0.25", "imput4=60"});
+    EXPECT_EQ(refused.status, kRefused);
+    EXPECT_EQ(refused.out, "Números de elementos fora dos parâmetros!\n");
+    const Ran zero = runTool({"pattern", "abd", "input3=0.25"});
+    EXPECT_EQ(zero.status, kFault);
+    EXPECT_EQ(zero.out, "Erro de operação com dados do tipo real !\n");
 }
 
 TEST(PatternCommand, WirePatternsReadTheCallingCalculatorsFields)
