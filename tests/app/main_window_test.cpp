@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/main_window.h"
+#include "framework/window_driver.h"
+#include "support/fake_seam.h"
+
+namespace ondarel::test {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    SeamScope scope;
+    FakeSeam& seam = scope.seam();
+    MainWindow main;
+
+    // The action reached by following menu captions from the menu bar.
+    QAction* entry(const QStringList& path) const
+    {
+        QList<QAction*> actions = main.menuBar()->actions();
+        QAction* found = nullptr;
+        for (const QString& caption : path) {
+            found = nullptr;
+            for (QAction* a : actions)
+                if (a->text() == caption) found = a;
+            if (!found) return nullptr;
+            actions = found->menu() ? found->menu()->actions() : QList<QAction*>{};
+        }
+        return found;
+    }
+};
+
+TEST_F(MainWindowTest, HasItsCaptionClientAreaAndPicture)
+{
+    EXPECT_EQ(main.windowTitle(),
+              "Ondarel - Ambiente computacional para análise e projeto de antenas e estruturas de casamento");
+    EXPECT_EQ(main.objectName(), "TForm1");
+    EXPECT_EQ(main.findChild<QWidget*>("ClientArea")->size(), QSize(630, 234));
+    EXPECT_EQ(main.findChild<QLabel*>("Image1")->geometry(), QRect(208, 27, 206, 180));
+    EXPECT_EQ(main.pos(), QPoint(0, 0));
+}
+
+struct CatalogueCase {
+    QStringList path;
+    const char* windowClass;
+    bool built;
+};
+
+class Catalogue : public MainWindowTest, public ::testing::WithParamInterface<CatalogueCase> {};
+
+TEST_P(Catalogue, EveryEntryIsThereAndOpensItsWindowWhenBuilt)
+{
+    QAction* action = entry(GetParam().path);
+    ASSERT_NE(action, nullptr) << GetParam().path.join(" > ").toStdString();
+    EXPECT_EQ(action->isEnabled(), GetParam().built);
+    if (!GetParam().built) return;
+    action->trigger();
+    QWidget* window = WindowRegistry::instance().find(GetParam().windowClass);
+    ASSERT_NE(window, nullptr);
+    window->showMinimized();
+    action->trigger();  // brought forward in the normal state, not a second window
+    EXPECT_EQ(WindowRegistry::instance().find(GetParam().windowClass), window);
+    EXPECT_FALSE(window->isMinimized());
+}
+
+const QString A = "&Antenas", F = "Filamentar", R = "Arranjo", M = "Microfita", E = "&Estruturas de casamento",
+              G = "&Geometrias";
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, Catalogue,
+    ::testing::Values(CatalogueCase{{A, F, "Dipolo", "Infinitesimal"}, "TForm2", true},
+                      CatalogueCase{{A, F, "Dipolo", "Filamentar"}, "TForm4", false},
+                      CatalogueCase{{A, F, "Espira Circular"}, "TForm10", false},
+                      CatalogueCase{{A, F, R, "Helicoidal", "Modo Axial"}, "TForm8", false},
+                      CatalogueCase{{A, F, R, "Helicoidal", "Modo Normal"}, "TForm12", false},
+                      CatalogueCase{{A, F, R, "Yagi-Uda Loop Circular"}, "TForm29", false},
+                      CatalogueCase{{A, F, R, "Yagi-Uda"}, "TForm14", false},
+                      CatalogueCase{{A, F, R, "Log-Periodico"}, "TForm15", false},
+                      CatalogueCase{{A, F, R, "Uniforme", "Broadside"}, "TForm5", true},
+                      CatalogueCase{{A, F, R, "Uniforme", "End-Fire"}, "TForm7", true},
+                      CatalogueCase{{A, F, R, "Uniforme", "Hansen"}, "TForm37", true},
+                      CatalogueCase{{A, F, R, "Uniforme", "Phased"}, "TForm11", true},
+                      CatalogueCase{{A, F, R, "Planar"}, "TForm6", true},
+                      CatalogueCase{{A, "Abertura", "Retangular", "Uniforme"}, "TForm13", false},
+                      CatalogueCase{{A, "Abertura", "Retangular", "Modo TE10"}, "TForm27", false},
+                      CatalogueCase{{A, "Abertura", "Circular", "Uniforme"}, "TForm26", false},
+                      CatalogueCase{{A, "Abertura", "Circular", "Modo TE11"}, "TForm30", false},
+                      CatalogueCase{{A, M, "Retangular"}, "TForm16", false},
+                      CatalogueCase{{A, M, "Circular"}, "TForm17", false},
+                      CatalogueCase{{A, M, R, "Retangular"}, "TForm18", false},
+                      CatalogueCase{{A, M, R, "Circular"}, "TForm21", false},
+                      CatalogueCase{{A, M, R, "Yagi-Uda"}, "TForm20", false},
+                      CatalogueCase{{A, M, R, "Log-Periodico"}, "TForm19", false},
+                      CatalogueCase{{E, "Casador T"}, "TForm31", false},
+                      CatalogueCase{{E, "Casador Gamma"}, "TForm33", false},
+                      CatalogueCase{{E, "Dipolo Dobrado"}, "TForm34", false},
+                      CatalogueCase{{E, "Acoplamento em L"}, "TForm36", false},
+                      CatalogueCase{{G, "Lineares"}, "TForm9", false},
+                      CatalogueCase{{G, "Aberturas"}, "TfrmGemAbert", false},
+                      CatalogueCase{{G, "Microfitas"}, "TForm23", false},
+                      CatalogueCase{{G, "Casadores"}, "TForm35", false},
+                      CatalogueCase{{"A&juda", "&Sobre..."}, "Tfrmsobre", true}));
+
+TEST_F(MainWindowTest, HelpAndQuitAreWhereTheyBelong)
+{
+    QAction* tutorial = entry({"A&juda", "&Tutorial"});
+    ASSERT_NE(tutorial, nullptr);
+    tutorial->trigger();
+    EXPECT_EQ(seam.shellOpened, std::vector<QString>{"Ondarel.chm"});
+    EXPECT_TRUE(seam.messages.empty());
+    QAction* quit = entry({"Sai&r"});
+    ASSERT_NE(quit, nullptr);
+    EXPECT_EQ(quit->menu(), nullptr);  // a command on the menu bar itself
+    const QStringList order = [&] {
+        QStringList captions;
+        for (QAction* a : main.menuBar()->actions()) captions << a->text();
+        return captions;
+    }();
+    EXPECT_EQ(order, (QStringList{"&Antenas", "&Estruturas de casamento", "&Geometrias", "A&juda", "Sai&r"}));
+}
+
+}  // namespace
+}  // namespace ondarel::test
