@@ -93,7 +93,7 @@ public:
         return copies;
     }
 
-    std::unique_ptr<PrintJob> beginPrintJob() override { return std::make_unique<QtPrintJob>(printer_); }
+    std::unique_ptr<PrintJob> beginPrintJob() override { return beginPrintJobOn(printer_); }
 
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override
     {
@@ -130,5 +130,7 @@ private:
 }  // namespace
 
 std::unique_ptr<Seam> makeQtSeam() { return std::make_unique<QtSeam>(); }
+
+std::unique_ptr<PrintJob> beginPrintJobOn(QPrinter& printer) { return std::make_unique<QtPrintJob>(printer); }
 
 }  // namespace ondarel

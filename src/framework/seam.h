@@ -10,6 +10,7 @@
 #include "plots/pure/canvas.h"
 
 class QWidget;
+class QPrinter;
 
 namespace ondarel {
 
@@ -44,5 +45,8 @@ public:
 
 // The real seam over Qt's dialogs, QPrinter (300 dpi) and QDesktopServices.
 std::unique_ptr<Seam> makeQtSeam();
+
+// A print job on a given printer (the real seam's jobs, or a PDF file).
+std::unique_ptr<PrintJob> beginPrintJobOn(QPrinter& printer);
 
 }  // namespace ondarel

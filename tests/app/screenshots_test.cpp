@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QPrinter>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -38,6 +39,49 @@ void computed(const QString& windowClass, const std::vector<std::pair<QString, Q
     save(pattern, name + "_polar");
     pattern->pages()->setCurrentIndex(1);
     save(pattern, name + "_rect");
+}
+
+// Prints to PDF files at 300 dpi instead of a printer.
+class PdfSeam : public FakeSeam {
+public:
+    std::unique_ptr<PrintJob> beginPrintJob() override
+    {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setResolution(300);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QDir(shotDir()).filePath(QString("printed_%1.pdf").arg(++count)));
+        return beginPrintJobOn(*printer);
+    }
+    std::unique_ptr<QPrinter> printer;
+    int count = 0;
+};
+
+TEST(Screenshots, PrintedPages)
+{
+    if (shotDir().isEmpty()) GTEST_SKIP() << "set ONDAREL_SCREENSHOT_DIR to take pictures";
+    auto pdf = std::make_unique<PdfSeam>();
+    PdfSeam* seam = pdf.get();
+    auto previous = WindowRegistry::instance().setSeam(std::move(pdf));
+    CalculatorWindow* w = openCalculator("TForm2");
+    type(w, "input1", "100");
+    type(w, "input2", "0.01");
+    trigger(w, "Calcular1");
+    seam->printAnswers = {1, 1};
+    trigger(w, "Imprimir1");  // the data sheet
+    trigger(w, "Grafico2D1");
+    auto* pattern = dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm3"));
+    pattern->printPolarPages();  // the polar pair
+    CalculatorWindow* b = openCalculator("TForm7");
+    type(b, "input2", "10");
+    type(b, "input3", "0.25");
+    trigger(b, "Calcular1");
+    seam->printAnswers = {1, 1};
+    trigger(b, "Imprimir1");
+    trigger(b, "Grafico2D1");
+    dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm28"))->printPolarPages();
+    seam->printer.reset();
+    WindowRegistry::instance().closeAll();
+    WindowRegistry::instance().setSeam(std::move(previous));
 }
 
 TEST(Screenshots, EveryWindow)
