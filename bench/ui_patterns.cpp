@@ -68,7 +68,12 @@ const bool registered = [] {
         {"Graph2D/aph", "TForm11", {{"imput2", "10"}, {"imput3", "0.25"}, {"imput4", "60"}, {"output2", "60"}}},
         {"Graph2D/apl",
          "TForm6",
-         {{"input1", "30"}, {"input2", "45"}, {"input3", "0.5"}, {"input4", "0.5"}, {"input5", "10"}, {"input6", "10"}}},
+         {{"input1", "30"},
+          {"input2", "45"},
+          {"input3", "0.5"},
+          {"input4", "0.5"},
+          {"input5", "10"},
+          {"input6", "10"}}},
     };
     for (const auto& [name, windowClass, inputs] : cases)
         benchmark::RegisterBenchmark(name, Graph2D, windowClass, inputs)->Unit(benchmark::kMillisecond);

@@ -93,9 +93,11 @@ SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent)
     auto* up = new QGridLayout(upper);
     up->addWidget(icon(upper, devicePixelRatioF()), 0, 0, 4, 1, Qt::AlignTop);
     up->addWidget(label(upper, "AMBIENTE COMPUTACIONAL PARA ANÁLISE E PROJETO DE ANTENAS",
-                        "color: #c00000; font-weight: bold; font-style: italic; font-size: 15px;"), 0, 1);
+                        "color: #c00000; font-weight: bold; font-style: italic; font-size: 15px;"),
+                  0, 1);
     up->addWidget(label(upper, "E ESTRUTURAS DE CASAMENTO",
-                        "color: #c00000; font-weight: bold; font-style: italic; font-size: 15px;"), 1, 1);
+                        "color: #c00000; font-weight: bold; font-style: italic; font-size: 15px;"),
+                  1, 1);
     up->addWidget(label(upper, "Versão 3.0"), 2, 1);
     up->addWidget(label(upper, "Programa de uso acadêmico. Todos os direitos reservados aos autores."), 3, 1);
 

@@ -76,9 +76,6 @@ QPixmap dipoleArtwork(const QSize& size, qreal ratio)
     return pm;
 }
 
-QPixmap programIcon(int size, qreal ratio)
-{
-    return dipoleArtwork(QSize(size, size), ratio);
-}
+QPixmap programIcon(int size, qreal ratio) { return dipoleArtwork(QSize(size, size), ratio); }
 
 }  // namespace ondarel

@@ -81,15 +81,13 @@ void buildCatalogueMenus(QMenuBar* bar)
     QMenu* help = bar->addMenu("A&juda");
     QAction* tutorial = help->addAction("&Tutorial");
     tutorial->setObjectName("Tutorial1");
-    QObject::connect(tutorial, &QAction::triggered, [] {
-        guarded([] { WindowRegistry::instance().seam().shellOpen("Ondarel.chm"); });
-    });
+    QObject::connect(tutorial, &QAction::triggered,
+                     [] { guarded([] { WindowRegistry::instance().seam().shellOpen("Ondarel.chm"); }); });
     help->addSeparator();
     QAction* about = help->addAction("&Sobre...");
     about->setObjectName("Sobre1");
-    QObject::connect(about, &QAction::triggered, [] {
-        guarded([] { WindowRegistry::instance().openOrShow("Tfrmsobre"); });
-    });
+    QObject::connect(about, &QAction::triggered,
+                     [] { guarded([] { WindowRegistry::instance().openOrShow("Tfrmsobre"); }); });
 
     QAction* quit = bar->addAction("Sai&r");
     quit->setObjectName("Sair1");

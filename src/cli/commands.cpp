@@ -39,8 +39,7 @@ std::string extensionOf(const std::string& path)
 
 // name=value arguments as field texts in input order; empty where not given.
 std::optional<std::vector<std::string>> inputTexts(const CalculatorDescriptor& d,
-                                                   const std::vector<std::string>& assignments,
-                                                   std::ostream& err)
+                                                   const std::vector<std::string>& assignments, std::ostream& err)
 {
     std::vector<std::string> texts(d.inputs.size());
     for (const std::string& a : assignments) {

@@ -84,17 +84,17 @@ PatternData wirePattern(int code, FieldTexts& fields)
 {
     WirePatternValues v;
     switch (code) {
-    case 8:
-        v.frequency_mhz = fieldValue(fields("input1"));
-        v.spacing_m = fieldValue(fields("output1"));
-        v.turns = fieldValue(fields("output7"));
-        break;
-    case 10:
-        v.frequency_mhz = fieldValue(fields("input1"));
-        v.loop_radius_norm = fieldValue(fields("input2"));
-        break;
-    case 12: v.normal_mode_nl = fieldValue(fields("input4")); break;
-    default: break;
+        case 8:
+            v.frequency_mhz = fieldValue(fields("input1"));
+            v.spacing_m = fieldValue(fields("output1"));
+            v.turns = fieldValue(fields("output7"));
+            break;
+        case 10:
+            v.frequency_mhz = fieldValue(fields("input1"));
+            v.loop_radius_norm = fieldValue(fields("input2"));
+            break;
+        case 12: v.normal_mode_nl = fieldValue(fields("input4")); break;
+        default: break;
     }
     PatternData data{"E-plane", "H-plane"};
     const WirePolarTables tables = *wirePolarTables(code, v);
@@ -153,9 +153,8 @@ std::optional<std::map<std::string, std::string>> givenTexts(const CalculatorDes
     for (const std::string& a : assignments) {
         const auto eq = a.find('=');
         const std::string name = a.substr(0, eq);
-        const bool readable = d.inputIndex(name) >= 0 ||
-                              std::find(source.readFields.begin(), source.readFields.end(), name) !=
-                                  source.readFields.end();
+        const bool readable = d.inputIndex(name) >= 0 || std::find(source.readFields.begin(), source.readFields.end(),
+                                                                   name) != source.readFields.end();
         if (eq == std::string::npos || !readable) {
             err << "unknown input '" << name << "' for " << d.file.extension << "\n";
             return std::nullopt;
@@ -202,8 +201,7 @@ void printJson(std::ostream& out, const std::string& extension, int code, const 
         for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return jsonQuoted(name);
     };
-    out << "{\"extension\": " << jsonQuoted(extension) << ", \"code\": " << code << ", " << key(p.firstName)
-        << ": ";
+    out << "{\"extension\": " << jsonQuoted(extension) << ", \"code\": " << code << ", " << key(p.firstName) << ": ";
     table(p.first);
     out << ", " << key(p.secondName) << ": ";
     table(p.second);

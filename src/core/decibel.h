@@ -6,9 +6,6 @@ namespace ondarel {
 
 // Common logarithm as the calculators compute it: ln(x)/ln(10), the quotient
 // rounded to a 6-byte real before any further use.
-inline long double log10Stored(long double x)
-{
-    return store48(xmath::ln(x) / xmath::ln(10.0L));
-}
+inline long double log10Stored(long double x) { return store48(xmath::ln(x) / xmath::ln(10.0L)); }
 
 }  // namespace ondarel

@@ -13,9 +13,9 @@ enum class StatusForm { Bare, Bracketed };  // "name" or "Ondarel[ name ]"
 enum class ClosePolicy { Free, Hide };
 
 struct ProjectFileSpec {
-    std::string extension;      // three letters, lower case
-    std::string defaultName;    // preset in "Salvar Co&mo..."
-    std::string openFilter;     // "Text|*.ext|Text|*.*"
+    std::string extension;    // three letters, lower case
+    std::string defaultName;  // preset in "Salvar Co&mo..."
+    std::string openFilter;   // "Text|*.ext|Text|*.*"
     std::string saveFilter;
     std::vector<int> decimals;  // one per stored value, used when reopening
     StatusForm statusAfterOpen = StatusForm::Bare;
@@ -51,7 +51,7 @@ struct PatternLink {
     std::string windowClass;  // "TForm3", "TForm28", ...
     std::string caption;
     std::string chartTitle;
-    bool polarLast = false;   // run "&Retangular" then "P&olar"
+    bool polarLast = false;  // run "&Retangular" then "P&olar"
 };
 
 struct GeometryLink {
@@ -72,7 +72,7 @@ struct CalculatorDescriptor {
     std::string windowClass;  // "TForm2"
     int code = 0;             // the current-window code it writes
     std::string title;        // window caption
-    ProjectFileSpec file;  // stores the first file.valueCount() inputs, in order
+    ProjectFileSpec file;     // stores the first file.valueCount() inputs, in order
     ClosePolicy closePolicy = ClosePolicy::Free;
 
     std::vector<InputRow> inputs;

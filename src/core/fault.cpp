@@ -20,13 +20,13 @@ const std::string& faultMessage(FaultKind kind)
     static const std::string stack = "Acesso ilegal ao segmento !";
     static const std::string other = "Há erro no progrma !";
     switch (kind) {
-    case FaultKind::Integer: return integer;
-    case FaultKind::FloatingPoint: return floating;
-    case FaultKind::InvalidCast: return cast;
-    case FaultKind::Conversion: return conversion;
-    case FaultKind::AccessViolation: return access;
-    case FaultKind::StackOverflow: return stack;
-    case FaultKind::Other: break;
+        case FaultKind::Integer: return integer;
+        case FaultKind::FloatingPoint: return floating;
+        case FaultKind::InvalidCast: return cast;
+        case FaultKind::Conversion: return conversion;
+        case FaultKind::AccessViolation: return access;
+        case FaultKind::StackOverflow: return stack;
+        case FaultKind::Other: break;
     }
     return other;
 }

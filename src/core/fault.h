@@ -7,13 +7,13 @@
 namespace ondarel {
 
 enum class FaultKind {
-    Integer,         // integer overflow, division by zero, range
-    FloatingPoint,   // overflow, division by zero, invalid operation
-    InvalidCast,     // invalid type conversion of an object
-    Conversion,      // text-to-number or format conversion
+    Integer,        // integer overflow, division by zero, range
+    FloatingPoint,  // overflow, division by zero, invalid operation
+    InvalidCast,    // invalid type conversion of an object
+    Conversion,     // text-to-number or format conversion
     AccessViolation,
     StackOverflow,
-    Other,           // file errors and anything else
+    Other,  // file errors and anything else
 };
 
 class Fault : public std::exception {

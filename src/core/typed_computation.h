@@ -26,14 +26,13 @@ struct ResultBinding {
 };
 
 template <class In, class Out>
-std::function<Outcome(const std::vector<long double>&)> bindComputation(
-    std::vector<long double In::*> inputMembers, std::vector<ResultBinding<Out>> writeOrder,
-    Checked<Out> (*compute)(const In&))
+std::function<Outcome(const std::vector<long double>&)> bindComputation(std::vector<long double In::*> inputMembers,
+                                                                        std::vector<ResultBinding<Out>> writeOrder,
+                                                                        Checked<Out> (*compute)(const In&))
 {
     return [inputMembers, writeOrder, compute](const std::vector<long double>& values) {
         In in{};
-        for (std::size_t i = 0; i < inputMembers.size() && i < values.size(); ++i)
-            in.*inputMembers[i] = values[i];
+        for (std::size_t i = 0; i < inputMembers.size() && i < values.size(); ++i) in.*inputMembers[i] = values[i];
         Outcome outcome;
         Checked<Out> checked = compute(in);
         if (auto* refusal = std::get_if<Refusal>(&checked)) {

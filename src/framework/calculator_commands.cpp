@@ -36,7 +36,8 @@ void CalculatorWindow::Calcular1Click()
 void CalculatorWindow::calculate()
 {
     std::vector<long double> values;
-    for (const InputRow& row : descriptor_.inputs) values.push_back(fieldValue(field(q(row.name))->text().toStdString()));
+    for (const InputRow& row : descriptor_.inputs)
+        values.push_back(fieldValue(field(q(row.name))->text().toStdString()));
     const Outcome outcome = descriptor_.compute(values);
     for (const std::string& note : outcome.notes) seam().message(this, MessageKind::Information, q(note));
     if (outcome.refusal) {
@@ -135,10 +136,7 @@ void CalculatorWindow::printDataSheet()
     }
 }
 
-void CalculatorWindow::Fechar1Click()
-{
-    close();
-}
+void CalculatorWindow::Fechar1Click() { close(); }
 
 void CalculatorWindow::Grafico2D1Click()
 {

@@ -36,7 +36,8 @@ struct Menu {
 const std::vector<Menu>& menus()
 {
     static const std::vector<Menu> all = {
-        {"&Projeto", "Projeto1",
+        {"&Projeto",
+         "Projeto1",
          {{"&Novo", "Novo1", "", &CalculatorWindow::Novo1Click},
           {"&Abrir", "Abrir1", "", &CalculatorWindow::Abrir1Click},
           {"", "", "", nullptr},
@@ -48,11 +49,13 @@ const std::vector<Menu>& menus()
           {"Im&primir", "Imprimir1", "Ctrl+P", &CalculatorWindow::Imprimir1Click},
           {"", "", "", nullptr},
           {"&Fechar", "Fechar1", "Ctrl+F", &CalculatorWindow::Fechar1Click}}},
-        {"&Opção", "Opcao1",
+        {"&Opção",
+         "Opcao1",
          {{"Gráfico &2D", "Grafico2D1", "Shift+F2", &CalculatorWindow::Grafico2D1Click},
           {"Gráfico &3D", "Grafico3D1", "Shift+F3", &CalculatorWindow::Grafico3D1Click},
           {"&Geometria", "Geometria1", "Ctrl+G", &CalculatorWindow::Geometria1Click}}},
-        {"&Ajuda", "Ajuda1",
+        {"&Ajuda",
+         "Ajuda1",
          {{"&Tutorial", "Tutorial1", "Ctrl+T", &CalculatorWindow::Tutorial1Click},
           {"&Sobre...", "Sobre1", "", &CalculatorWindow::Sobre1Click}}},
     };
@@ -83,8 +86,8 @@ const std::vector<SpeedButton>& speedButtons()
 }
 
 // Menu entries available in the fresh state, top menus included.
-const std::vector<QString> kFreshMenuItems = {"Projeto1", "Opcao1", "Ajuda1", "Abrir1",   "Fechar1",
-                                              "Geometria1", "Tutorial1", "Sobre1"};
+const std::vector<QString> kFreshMenuItems = {"Projeto1", "Opcao1",     "Ajuda1",    "Abrir1",
+                                              "Fechar1",  "Geometria1", "Tutorial1", "Sobre1"};
 
 }  // namespace
 
@@ -164,7 +167,8 @@ void CalculatorWindow::buildResults(QGroupBox* group)
     for (const ResultRow& row : descriptor_.results) {
         if (!row.columnHeads.empty()) {
             for (std::size_t i = 0; i < row.columnHeads.size(); ++i)
-                grid->addWidget(addResultLabel(q(row.columnHeads[i])), line, 1 + 2 * static_cast<int>(i), Qt::AlignHCenter);
+                grid->addWidget(addResultLabel(q(row.columnHeads[i])), line, 1 + 2 * static_cast<int>(i),
+                                Qt::AlignHCenter);
             ++line;
         }
         grid->addWidget(addResultLabel(q(row.label)), line, 0);

@@ -9,12 +9,12 @@ namespace ondarel {
 QColor PainterCanvas::toQColor(CanvasColor color)
 {
     switch (color) {
-    case CanvasColor::Black: return Qt::black;
-    case CanvasColor::White: return Qt::white;
-    case CanvasColor::Red: return Qt::red;
-    case CanvasColor::Blue: return Qt::blue;
-    case CanvasColor::SystemWindow: return QApplication::palette().color(QPalette::Base);
-    case CanvasColor::SystemActiveBorder: return QApplication::palette().color(QPalette::Button);
+        case CanvasColor::Black: return Qt::black;
+        case CanvasColor::White: return Qt::white;
+        case CanvasColor::Red: return Qt::red;
+        case CanvasColor::Blue: return Qt::blue;
+        case CanvasColor::SystemWindow: return QApplication::palette().color(QPalette::Base);
+        case CanvasColor::SystemActiveBorder: return QApplication::palette().color(QPalette::Button);
     }
     return Qt::black;
 }

@@ -57,10 +57,10 @@ public:
         box.setText(text);
         box.setStandardButtons(QMessageBox::Ok);
         switch (kind) {
-        case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
-        case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
-        case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
-        case MessageKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
+            case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
+            case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
+            case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
+            case MessageKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
         }
         box.exec();
     }

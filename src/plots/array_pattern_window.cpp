@@ -35,7 +35,8 @@ ArrayPatternValues ArrayPatternWindow::readCaller(int code) const
 {
     const QString windowClass = callerWindowClass(code);
     return readArrayPatternValues(code, [&](std::string_view field) {
-        const auto text = WindowRegistry::instance().fieldText(windowClass, QString::fromUtf8(field.data(), field.size()));
+        const auto text =
+            WindowRegistry::instance().fieldText(windowClass, QString::fromUtf8(field.data(), field.size()));
         return text.value_or("").toStdString();
     });
 }

@@ -33,7 +33,10 @@ int niceTickCount(double minimum, double maximum)
 }  // namespace
 
 ChartPanel::ChartPanel(QWidget* parent)
-    : QWidget(parent), chart_(new QChart), view_(new QChartView(chart_, this)), bottom_(new QValueAxis),
+    : QWidget(parent),
+      chart_(new QChart),
+      view_(new QChartView(chart_, this)),
+      bottom_(new QValueAxis),
       left_(new QValueAxis)
 {
     chart_->legend()->hide();

@@ -12,8 +12,11 @@
 namespace ondarel {
 
 PatternWindowBase::PatternWindowBase(int ownCode, QWidget* parent)
-    : QMainWindow(parent), ownCode_(ownCode), pages_(new QTabWidget(this)),
-      polar_(new PolarPage(left_, right_, [this] { return polarCaptions(rememberedCode_); }, pages_)),
+    : QMainWindow(parent),
+      ownCode_(ownCode),
+      pages_(new QTabWidget(this)),
+      polar_(new PolarPage(
+          left_, right_, [this] { return polarCaptions(rememberedCode_); }, pages_)),
       chart_(new ChartPanel(pages_))
 {
     chart_->setObjectName("Chart1");

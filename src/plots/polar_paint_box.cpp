@@ -56,8 +56,10 @@ void CaptionStrip::mousePressEvent(QMouseEvent*) { update(); }
 
 PolarPage::PolarPage(const PatternTable& left, const PatternTable& right, CaptionStrip::Source captions,
                      QWidget* parent)
-    : QWidget(parent), strip_(new CaptionStrip(std::move(captions), this)),
-      left_(new PolarPaintBox(PolarPlane::E, left, this)), right_(new PolarPaintBox(PolarPlane::H, right, this))
+    : QWidget(parent),
+      strip_(new CaptionStrip(std::move(captions), this)),
+      left_(new PolarPaintBox(PolarPlane::E, left, this)),
+      right_(new PolarPaintBox(PolarPlane::H, right, this))
 {
     strip_->setObjectName("PaintBox1");
     left_->setObjectName("PaintBox3");

@@ -27,8 +27,8 @@ struct PrintChoices {
 const std::vector<PrintChoices>& printChoices()
 {
     static const std::vector<PrintChoices> all = {
-        {3, true, 2, 1, false},  {24, true, 2, 1, false}, {28, true, 2, 1, false}, {39, true, 2, 1, false},
-        {22, true, 2, 3, true},  {25, false, 1, 4, true}, {38, true, 2, 4, true},
+        {3, true, 2, 1, false}, {24, true, 2, 1, false}, {28, true, 2, 1, false}, {39, true, 2, 1, false},
+        {22, true, 2, 3, true}, {25, false, 1, 4, true}, {38, true, 2, 4, true},
     };
     return all;
 }
@@ -87,7 +87,8 @@ PrintWindow::PrintWindow(QWidget* parent) : QDialog(parent), code_(WindowRegistr
     const int lastUsed = c->firstChartButton + c->chartCount - 1;
     for (int n = lastUsed + 1; n <= 5; ++n) choice(n)->hide();
     if (c->chartTitlesAsCaptions)
-        for (int i = 0; i < c->chartCount && i < titles.size(); ++i) choice(c->firstChartButton + i)->setText(titles[i]);
+        for (int i = 0; i < c->chartCount && i < titles.size(); ++i)
+            choice(c->firstChartButton + i)->setText(titles[i]);
 }
 
 int PrintWindow::checkedNumber() const

@@ -100,10 +100,10 @@ TEST(Screenshots, EveryWindow)
     computed("TForm7", {{"input2", "10"}, {"input3", "0.25"}}, "endfire");
     computed("TForm37", {{"Numero", "10"}, {"Espaco", "0.25"}}, "hansen");
     computed("TForm11", {{"imput2", "10"}, {"imput3", "0.25"}, {"imput4", "60"}}, "phased");
-    computed("TForm6",
-             {{"input1", "30"}, {"input2", "45"}, {"input3", "0.5"}, {"input4", "0.5"}, {"input5", "10"},
-              {"input6", "10"}},
-             "planar");
+    computed(
+        "TForm6",
+        {{"input1", "30"}, {"input2", "45"}, {"input3", "0.5"}, {"input4", "0.5"}, {"input5", "10"}, {"input6", "10"}},
+        "planar");
     WindowRegistry::instance().setWindowCode(28);
     QTimer::singleShot(0, [] {
         QWidget* print = WindowRegistry::instance().find("Tfrmprint");

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <unistd.h>
 
 #include "cli/commands.h"
 
@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{{"run", "DIP", "input2=0.01", "input1=100"},
                 0,
                 "output2=0.079\noutput3=0.030\noutput4=1.500\noutput5=1.761\noutput6=1.074\n"},
-        CliCase{{"run", "dip", "input1=100", "input2=0.02"}, 1,
+        CliCase{{"run", "dip", "input1=100", "input2=0.02"},
+                1,
                 "Parametro fora das especificações, veja condição de L<0.02!\n"},
         CliCase{{"run", "dip", "input2=0.01"}, 1, "Frequência com valor inválido!\n"},
         CliCase{{"run", "dip", "input1=1e39", "input2=0.01"}, 3, "Erro de operação com dados do tipo real !\n"},

@@ -41,9 +41,9 @@ TEST(PatternCommand, DipoleWritesThreeCsvSections)
         const char* text;
     };
     const Row expected[] = {
-        {0, "# E-plane"},   {1, "angle,value"}, {91, "90,1"},         {362, "# H-plane"},
-        {364, "1,100"},     {723, "360,100"},   {724, "# rectangular"}, {725, "angle,value"},
-        {904, "90,0"},      {905, "-90,0"},     {1084, "180,-35"},    {1085, "-180,-35"},
+        {0, "# E-plane"}, {1, "angle,value"}, {91, "90,1"},           {362, "# H-plane"},
+        {364, "1,100"},   {723, "360,100"},   {724, "# rectangular"}, {725, "angle,value"},
+        {904, "90,0"},    {905, "-90,0"},     {1084, "180,-35"},      {1085, "-180,-35"},
     };
     for (const Row& row : expected) EXPECT_EQ(rows[row.index], row.text) << "line " << row.index;
     // The chart points come in the order added: 1, −1, 2, −2, …
@@ -57,7 +57,8 @@ TEST(PatternCommand, JsonGivesTheSameTablesAsArrays)
     const Ran r = runTool({"--json", "pattern", "dip", "input1=100", "input2=0.01"});
     ASSERT_EQ(r.status, kComputed) << r.err;
     EXPECT_EQ(r.out.rfind("{\"extension\": \"dip\", \"code\": 2, \"e_plane\": [[1, ", 0), 0u);
-    for (const char* piece : {"[90, 1]", "\"h_plane\": [[1, 100], [2, 100]", "[90, 0], [-90, 0]", "[180, -35], [-180, -35]]}"})
+    for (const char* piece :
+         {"[90, 1]", "\"h_plane\": [[1, 100], [2, 100]", "[90, 0], [-90, 0]", "[180, -35], [-180, -35]]}"})
         EXPECT_NE(r.out.find(piece), std::string::npos) << piece;
 }
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 #include "core/fault.h"
 #include "core/project_file.h"
@@ -25,15 +25,14 @@ TEST_P(ExtensionCheck, LooksOnlyAtTheLastFourCharacters)
     EXPECT_EQ(extensionAccepted(GetParam().path, "dip"), GetParam().accepted) << GetParam().path;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, ExtensionCheck,
-    ::testing::Values(ExtensionCase{"/home/u/proj.dip", true}, ExtensionCase{"PROJ.DIP", true},
-                      ExtensionCase{"a.DiP", true}, ExtensionCase{"C:\\dados\\x.dip", true},
-                      ExtensionCase{".dip", true}, ExtensionCase{"/tmp/.dip", true},
-                      ExtensionCase{"proj.dip.bak", false}, ExtensionCase{"proj.dipx", false},
-                      ExtensionCase{"proj_dip", false}, ExtensionCase{"dip", false}, ExtensionCase{"/x/ip", false},
-                      ExtensionCase{"/tmp/proj.lin", false}, ExtensionCase{"", false},
-                      ExtensionCase{"/tmp/proj", false}));
+INSTANTIATE_TEST_SUITE_P(Names, ExtensionCheck,
+                         ::testing::Values(ExtensionCase{"/home/u/proj.dip", true}, ExtensionCase{"PROJ.DIP", true},
+                                           ExtensionCase{"a.DiP", true}, ExtensionCase{"C:\\dados\\x.dip", true},
+                                           ExtensionCase{".dip", true}, ExtensionCase{"/tmp/.dip", true},
+                                           ExtensionCase{"proj.dip.bak", false}, ExtensionCase{"proj.dipx", false},
+                                           ExtensionCase{"proj_dip", false}, ExtensionCase{"dip", false},
+                                           ExtensionCase{"/x/ip", false}, ExtensionCase{"/tmp/proj.lin", false},
+                                           ExtensionCase{"", false}, ExtensionCase{"/tmp/proj", false}));
 
 class ProjectFiles : public ::testing::Test {
 protected:

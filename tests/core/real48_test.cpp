@@ -45,16 +45,16 @@ TEST_P(Real48Rounding, RoundsToThirtyNineBitsTiesAwayFromZero)
 
 const long double ulp = std::ldexp(1.0L, -39);  // one unit of the 39-bit fraction at 1.0
 
-INSTANTIATE_TEST_SUITE_P(
-    Corners, Real48Rounding,
-    ::testing::Values(RoundCase{"exact", 1 + ulp, 1 + ulp}, RoundCase{"below half", 1 + ulp * 0.49L, 1.0L},
-                      RoundCase{"tie rounds up", 1 + ulp * 0.5L, 1 + ulp},
-                      RoundCase{"negative tie rounds away", -(1 + ulp * 0.5L), -(1 + ulp)},
-                      RoundCase{"above half", 1 + ulp * 0.51L, 1 + ulp},
-                      RoundCase{"carry into exponent", 2 - ulp * 0.5L, 2.0L},
-                      RoundCase{"below the range is zero", std::ldexp(1.0L, -140), 0.0L},
-                      RoundCase{"smallest value", std::ldexp(1.0L, -128), std::ldexp(1.0L, -128)},
-                      RoundCase{"negative zero", -0.0L, 0.0L}));
+INSTANTIATE_TEST_SUITE_P(Corners, Real48Rounding,
+                         ::testing::Values(RoundCase{"exact", 1 + ulp, 1 + ulp},
+                                           RoundCase{"below half", 1 + ulp * 0.49L, 1.0L},
+                                           RoundCase{"tie rounds up", 1 + ulp * 0.5L, 1 + ulp},
+                                           RoundCase{"negative tie rounds away", -(1 + ulp * 0.5L), -(1 + ulp)},
+                                           RoundCase{"above half", 1 + ulp * 0.51L, 1 + ulp},
+                                           RoundCase{"carry into exponent", 2 - ulp * 0.5L, 2.0L},
+                                           RoundCase{"below the range is zero", std::ldexp(1.0L, -140), 0.0L},
+                                           RoundCase{"smallest value", std::ldexp(1.0L, -128), std::ldexp(1.0L, -128)},
+                                           RoundCase{"negative zero", -0.0L, 0.0L}));
 
 TEST(Real48Faults, OverflowNanAndInfinityRaiseTheFloatingPointFault)
 {

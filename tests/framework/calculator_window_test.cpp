@@ -2,17 +2,17 @@
 
 #include <QLabel>
 
+#include "framework/window_driver.h"
 #include "framework/window_registry.h"
 #include "support/fake_seam.h"
-#include "framework/window_driver.h"
 
 namespace ondarel::test {
 namespace {
 
-const std::map<QString, bool> kFreshMenus = {
-    {"Novo1", false},      {"Abrir1", true},      {"Calcular1", false},  {"Salvar1", false},
-    {"SalvarComo1", false}, {"Imprimir1", false}, {"Fechar1", true},     {"Grafico2D1", false},
-    {"Grafico3D1", false}, {"Geometria1", true},  {"Tutorial1", true},   {"Sobre1", true}};
+const std::map<QString, bool> kFreshMenus = {{"Novo1", false},     {"Abrir1", true},       {"Calcular1", false},
+                                             {"Salvar1", false},   {"SalvarComo1", false}, {"Imprimir1", false},
+                                             {"Fechar1", true},    {"Grafico2D1", false},  {"Grafico3D1", false},
+                                             {"Geometria1", true}, {"Tutorial1", true},    {"Sobre1", true}};
 
 std::map<QString, bool> allMenus(bool on)
 {
@@ -58,11 +58,11 @@ TEST_P(Typing, EveryKeystrokeIsChecked)
     for (const auto& m : seam.messages) EXPECT_EQ(m, (Message{MessageKind::Error, "Valor inválido !"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, Typing,
-    ::testing::Values(TypingCase{"1x", "1", 1}, TypingCase{"100", "100", 0}, TypingCase{"-", "", 1},
-                      TypingCase{"1e", "1", 1}, TypingCase{"1e5", "15", 1}, TypingCase{"2.5", "2.5", 0},
-                      TypingCase{"x", "", 1}, TypingCase{"1,5", "15", 1}, TypingCase{"12a3", "123", 1}));
+INSTANTIATE_TEST_SUITE_P(Keys, Typing,
+                         ::testing::Values(TypingCase{"1x", "1", 1}, TypingCase{"100", "100", 0},
+                                           TypingCase{"-", "", 1}, TypingCase{"1e", "1", 1}, TypingCase{"1e5", "15", 1},
+                                           TypingCase{"2.5", "2.5", 0}, TypingCase{"x", "", 1},
+                                           TypingCase{"1,5", "15", 1}, TypingCase{"12a3", "123", 1}));
 
 TEST_F(DipoleWindow, AnInvalidKeystrokeRestoresThatFieldsOwnText)
 {
@@ -114,13 +114,13 @@ TEST_P(RangeChecks, AFailedCheckLeavesTheResultsAsTheyWere)
     EXPECT_TRUE(w->field("output2")->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Order, RangeChecks,
-    ::testing::Values(CheckCase{"0", "0.01", "Frequência com valor inválido!"},
-                      CheckCase{"", "", "Frequência com valor inválido!"},
-                      CheckCase{"-3", "0.01", "Frequência com valor inválido!"},
-                      CheckCase{"100", "", "Comprimento do Dipolo com valor inválido!"},
-                      CheckCase{"100", "0.02", "Parametro fora das especificações, veja condição de L<0.02!"}));
+INSTANTIATE_TEST_SUITE_P(Order, RangeChecks,
+                         ::testing::Values(CheckCase{"0", "0.01", "Frequência com valor inválido!"},
+                                           CheckCase{"", "", "Frequência com valor inválido!"},
+                                           CheckCase{"-3", "0.01", "Frequência com valor inválido!"},
+                                           CheckCase{"100", "", "Comprimento do Dipolo com valor inválido!"},
+                                           CheckCase{"100", "0.02",
+                                                     "Parametro fora das especificações, veja condição de L<0.02!"}));
 
 TEST_F(DipoleWindow, AFloatingPointFaultIsReportedAndAbandonsTheCommand)
 {

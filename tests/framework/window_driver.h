@@ -22,10 +22,7 @@ inline void type(CalculatorWindow* w, const QString& field, const QString& keys)
 }
 
 // Replaces the field's text at once, as a paste does.
-inline void paste(CalculatorWindow* w, const QString& field, const QString& text)
-{
-    w->field(field)->setText(text);
-}
+inline void paste(CalculatorWindow* w, const QString& field, const QString& text) { w->field(field)->setText(text); }
 
 inline QAction* menuItem(QWidget* w, const QString& name) { return w->findChild<QAction*>(name); }
 
@@ -55,9 +52,6 @@ inline std::map<QString, bool> menuStates(QWidget* w)
 
 inline QString text(CalculatorWindow* w, const QString& field) { return w->field(field)->text(); }
 
-inline QString statusText(QWidget* w)
-{
-    return w->findChild<QLabel*>("StatusPanel1")->text();
-}
+inline QString statusText(QWidget* w) { return w->findChild<QLabel*>("StatusPanel1")->text(); }
 
 }  // namespace ondarel::test

@@ -15,7 +15,8 @@ std::optional<T> next(std::deque<std::optional<T>>& answers, const char* dialog)
         ADD_FAILURE() << "unexpected " << dialog << " dialog";
         return std::nullopt;
     }
-    auto answer = answers.front();
+    std::optional<T> answer;
+    answer.swap(answers.front());
     answers.pop_front();
     return answer;
 }

@@ -4,8 +4,8 @@
 // test instead of blocking.
 #include <QString>
 #include <deque>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "framework/seam.h"

@@ -1,6 +1,7 @@
 #include "antennas/arrays/broadside_array.h"
 
 #include "core/checked_math.h"
+#include "core/data_sheet.h"
 #include "core/decibel.h"
 #include "core/real48.h"
 
@@ -78,33 +79,21 @@ void describeBroadsideArray(CalculatorDescriptor& d)
                                              {"output8", &Out::directivity_db},
                                          },
                                          &computeBroadsideArray);
-    d.sheet = {
-        {1050, 200, "Arranjos de antenas - Broadside", ""},
-        {150, 300, "Entrada de Dados:", ""},
-        {150, 400, "Número de elementos:", ""},
-        {1000, 400, "", "input2"},
-        {150, 450, "Espaçamento normalizado:", ""},
-        {1000, 450, "", "input3"},
-        {150, 600, "Resultados:", ""},
-        {150, 650, "Deslocamento de fase progressiva (ß - graus):", ""},
-        {1000, 650, "", "output9"},
-        {150, 700, "Máxima direção de irradação(graus):", ""},
-        {1000, 700, "", "output2"},
-        {150, 750, "Ângulo do primeiro nulo(graus):", ""},
-        {1000, 750, "", "output1"},
-        {150, 800, "Pontos de meia potência(graus):", ""},
-        {1000, 800, "", "output3"},
-        {150, 850, "Segundo maior lóbulo(graus):", ""},
-        {1000, 850, "", "output4"},
-        {150, 900, "FNBW - Largura de feixe do primeiro nulo (graus):", ""},
-        {1000, 900, "", "output5"},
-        {150, 950, "HPBW - Largura de feixe de meia potência (graus):", ""},
-        {1000, 950, "", "output6"},
-        {150, 1000, "FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", ""},
-        {1000, 1000, "", "output7"},
-        {150, 1050, "Diretividade(dB):", ""},
-        {1000, 1050, "", "output8"},
-    };
+    d.sheet = DataSheet(1000)
+                  .text(1050, 200, "Arranjos de antenas - Broadside")
+                  .heading(300, "Entrada de Dados:")
+                  .line(400, "Número de elementos:", "input2")
+                  .line(450, "Espaçamento normalizado:", "input3")
+                  .heading(600, "Resultados:")
+                  .line(650, "Deslocamento de fase progressiva (ß - graus):", "output9")
+                  .line(700, "Máxima direção de irradação(graus):", "output2")
+                  .line(750, "Ângulo do primeiro nulo(graus):", "output1")
+                  .line(800, "Pontos de meia potência(graus):", "output3")
+                  .line(850, "Segundo maior lóbulo(graus):", "output4")
+                  .line(900, "FNBW - Largura de feixe do primeiro nulo (graus):", "output5")
+                  .line(950, "HPBW - Largura de feixe de meia potência (graus):", "output6")
+                  .line(1000, "FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", "output7")
+                  .line(1050, "Diretividade(dB):", "output8");
     d.pattern = PatternLink{"TForm28", "Diagrama de Irradiação do Arranjo Broadside",
                             "Diagrama de Irradiação Retangular do Fator do Arranjo Broadside", true};
     d.caption3d = "Diagrama de Irradiação 3D do Arranjo Broadside";

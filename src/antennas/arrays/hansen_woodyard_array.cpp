@@ -1,6 +1,7 @@
 #include "antennas/arrays/hansen_woodyard_array.h"
 
 #include "core/checked_math.h"
+#include "core/data_sheet.h"
 #include "core/decibel.h"
 #include "core/real48.h"
 
@@ -90,37 +91,21 @@ void describeHansenWoodyardArray(CalculatorDescriptor& d)
                                              {"Diretivi", &Out::directivity_db},
                                          },
                                          &computeHansenWoodyardArray);
-    d.sheet = {
-        {1050, 200, "Arranjos de antenas - Hansen-Woodyard", ""},
-        {150, 300, "Entrada de Dados:", ""},
-        {150, 400, "Número de elementos:", ""},
-        {1000, 400, "", "Numero"},
-        {150, 450, "Espaçamento normalizado:", ""},
-        {1000, 450, "", "Espaco"},
-        {150, 600, "Resultados:", ""},
-        {150, 650, "Deslocamento de fase progressiva (ß - graus):", ""},
-        {1000, 650, "", "coef1"},
-        {1150, 650, "ou", ""},
-        {1250, 650, "", "coef2"},
-        {150, 700, "Máxima direção de irradação (graus):", ""},
-        {1000, 700, "", "max1"},
-        {1150, 700, "ou", ""},
-        {1250, 700, "", "max2"},
-        {150, 750, "Ângulo do primeiro nulo (graus):", ""},
-        {1000, 750, "", "nulo"},
-        {150, 800, "Pontos de meia potência (graus):", ""},
-        {1000, 800, "", "pmeia"},
-        {150, 850, "Segundo maior lóbulo (graus):", ""},
-        {1000, 850, "", "smaior"},
-        {150, 900, "FNBW - Largura de feixe do primeiro nulo (graus):", ""},
-        {1000, 900, "", "Larnulo"},
-        {150, 950, "HPBW - Largura de feixe de meia potência (graus):", ""},
-        {1000, 950, "", "Larmeia"},
-        {150, 1000, "FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", ""},
-        {1000, 1000, "", "Larseg"},
-        {150, 1050, "Diretividade(dB):", ""},
-        {1000, 1050, "", "Diretivi"},
-    };
+    d.sheet = DataSheet(1000)
+                  .text(1050, 200, "Arranjos de antenas - Hansen-Woodyard")
+                  .heading(300, "Entrada de Dados:")
+                  .line(400, "Número de elementos:", "Numero")
+                  .line(450, "Espaçamento normalizado:", "Espaco")
+                  .heading(600, "Resultados:")
+                  .pair(650, "Deslocamento de fase progressiva (ß - graus):", "coef1", "coef2")
+                  .pair(700, "Máxima direção de irradação (graus):", "max1", "max2")
+                  .line(750, "Ângulo do primeiro nulo (graus):", "nulo")
+                  .line(800, "Pontos de meia potência (graus):", "pmeia")
+                  .line(850, "Segundo maior lóbulo (graus):", "smaior")
+                  .line(900, "FNBW - Largura de feixe do primeiro nulo (graus):", "Larnulo")
+                  .line(950, "HPBW - Largura de feixe de meia potência (graus):", "Larmeia")
+                  .line(1000, "FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", "Larseg")
+                  .line(1050, "Diretividade(dB):", "Diretivi");
     d.pattern = PatternLink{"TForm28", "Diagrama de Irradiação do Arranjo Hansen-Woodyard",
                             "Diagrama de Irradiação Retangular do Fator do Arranjo Hansen-Woodyard", true};
     d.caption3d = "Diagrama de Irradiação 3D do Fator do Arranjo Hansen-Woodyard";

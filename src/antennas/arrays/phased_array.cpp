@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/checked_math.h"
+#include "core/data_sheet.h"
 #include "core/real48.h"
 
 namespace ondarel {
@@ -94,33 +95,21 @@ void describePhasedArray(CalculatorDescriptor& d)
                                              {"output8", &Out::fslbw_deg},
                                          },
                                          &computePhasedArray);
-    d.sheet = {
-        {1050, 200, "Arranjos de antena - Phase(Scanning)", ""},
-        {150, 300, "Entrada de Dados:", ""},
-        {150, 400, "Número de elementos:", ""},
-        {1000, 400, "", "imput2"},
-        {150, 450, "Espaçamento normalizado:", ""},
-        {1000, 450, "", "imput3"},
-        {150, 500, "Ângulo de defasagem(graus):", ""},
-        {1000, 500, "", "imput4"},
-        {150, 600, "Resultados:", ""},
-        {150, 650, "Deslocamento de fase progressiva (graus):", ""},
-        {1000, 650, "", "output1"},
-        {150, 700, "Máxima direção de irradiação (graus):", ""},
-        {1000, 700, "", "output2"},
-        {150, 750, "Ângulo do primeiro nulo (graus):", ""},
-        {1000, 750, "", "output3"},
-        {150, 800, "Pontos de meia potência (graus):", ""},
-        {1000, 800, "", "output4"},
-        {150, 850, "Segundo maior lóbulo (graus):", ""},
-        {1000, 850, "", "output5"},
-        {150, 900, "FNBW - Largura de feixe do primeiro nulo (graus):", ""},
-        {1000, 900, "", "output6"},
-        {150, 950, "HPBW - Largura de feixe de meia potência (graus):", ""},
-        {1000, 950, "", "output7"},
-        {150, 1000, "FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", ""},
-        {1000, 1000, "", "output8"},
-    };
+    d.sheet = DataSheet(1000)
+                  .text(1050, 200, "Arranjos de antena - Phase(Scanning)")
+                  .heading(300, "Entrada de Dados:")
+                  .line(400, "Número de elementos:", "imput2")
+                  .line(450, "Espaçamento normalizado:", "imput3")
+                  .line(500, "Ângulo de defasagem(graus):", "imput4")
+                  .heading(600, "Resultados:")
+                  .line(650, "Deslocamento de fase progressiva (graus):", "output1")
+                  .line(700, "Máxima direção de irradiação (graus):", "output2")
+                  .line(750, "Ângulo do primeiro nulo (graus):", "output3")
+                  .line(800, "Pontos de meia potência (graus):", "output4")
+                  .line(850, "Segundo maior lóbulo (graus):", "output5")
+                  .line(900, "FNBW - Largura de feixe do primeiro nulo (graus):", "output6")
+                  .line(950, "HPBW - Largura de feixe de meia potência (graus):", "output7")
+                  .line(1000, "FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", "output8");
     d.pattern = PatternLink{"TForm28", "Diagrama de Irradiação do Arranjo de Fase \"Phased(Scanning)\"",
                             "Diagrama de Irradiação Retangular do Fator do Arranjo de Fase \"Phased(Scanning)\"", true};
     d.caption3d = "Diagrama de Irradiação 3D do Fator do Arranjo de Fase \"Phased(Scanning)\"";

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/checked_math.h"
+#include "core/data_sheet.h"
 #include "core/decibel.h"
 
 namespace ondarel {
@@ -103,43 +104,32 @@ void describePlanarArray(CalculatorDescriptor& d)
         &computePlanarArray);
     // The y-axis beam-width row has no line of its own in the original
     // layout; it goes half a line below the x-axis row so nothing else moves.
-    d.sheet = {
-        {1050, 200, "Arranjo de Antenas Planar", ""},
-        {150, 300, "Entrada de Dados:", ""},
-        {150, 400, "Ângulos de Orientação do Feixe Principal:", ""},
-        {150, 450, "Theta0(graus):", ""},
-        {1000, 450, "", "input1"},
-        {150, 500, "Phi0(graus):", ""},
-        {1000, 500, "", "input2"},
-        {150, 550, "Espaçamentos normalizados entre os elementos:", ""},
-        {150, 600, "Eixo - X:", ""},
-        {1000, 600, "", "input3"},
-        {150, 650, "Eixo - Y:", ""},
-        {1000, 650, "", "input4"},
-        {150, 700, "Número de elementos MxN:", ""},
-        {150, 750, "M eixo - X:", ""},
-        {1000, 750, "", "input5"},
-        {150, 800, "N eixo - Y:", ""},
-        {1000, 800, "", "input6"},
-        {150, 900, "Resultados:", ""},
-        {1100, 900, "Eixo - X", ""},
-        {1300, 900, "Eixo - Y", ""},
-        {150, 950, "Deslocamento de fase progressiva(ß-graus):", ""},
-        {1100, 950, "", "output1"},
-        {1300, 950, "", "output2"},
-        {150, 1000, "Máxima direção de irradação(Phi - graus):", ""},
-        {1100, 1000, "", "output4"},
-        {150, 1050, "HPBW - L.F. de 1/2 potência dos elementos no eixo-X(graus):", ""},
-        {1100, 1050, "", "output8"},
-        {150, 1075, "HPBW - L.F. de 1/2 potência dos elementos no eixo-Y(graus):", ""},
-        {1100, 1075, "", "output9"},
-        {150, 1100, "Largura de feixe de 1/2 potência do plano de elevação(graus):", ""},
-        {1100, 1100, "", "output5"},
-        {150, 1150, "L.F. de 1/2 potência perpendicular ao plano de elevação(graus):", ""},
-        {1100, 1150, "", "output6"},
-        {150, 1200, "Diretividade(dB):", ""},
-        {1100, 1200, "", "output7"},
-    };
+    d.sheet = DataSheet(1000)
+                  .text(1050, 200, "Arranjo de Antenas Planar")
+                  .heading(300, "Entrada de Dados:")
+                  .heading(400, "Ângulos de Orientação do Feixe Principal:")
+                  .line(450, "Theta0(graus):", "input1")
+                  .line(500, "Phi0(graus):", "input2")
+                  .heading(550, "Espaçamentos normalizados entre os elementos:")
+                  .line(600, "Eixo - X:", "input3")
+                  .line(650, "Eixo - Y:", "input4")
+                  .heading(700, "Número de elementos MxN:")
+                  .line(750, "M eixo - X:", "input5")
+                  .line(800, "N eixo - Y:", "input6")
+                  .column(1100)
+                  .heading(900, "Resultados:")
+                  .text(1100, 900, "Eixo - X")
+                  .text(1300, 900, "Eixo - Y")
+                  .line(950, "Deslocamento de fase progressiva(ß-graus):", "output1")
+                  .value(1300, 950, "output2")
+                  .line(1000, "Máxima direção de irradação(Phi - graus):", "output4")
+                  .line(1050, "HPBW - L.F. de 1/2 potência dos elementos no eixo-X(graus):", "output8")
+                  // The y-axis row shares y = 1050 with the x-axis one in the
+                  // layout it comes from; it goes half a line lower instead.
+                  .line(1075, "HPBW - L.F. de 1/2 potência dos elementos no eixo-Y(graus):", "output9")
+                  .line(1100, "Largura de feixe de 1/2 potência do plano de elevação(graus):", "output5")
+                  .line(1150, "L.F. de 1/2 potência perpendicular ao plano de elevação(graus):", "output6")
+                  .line(1200, "Diretividade(dB):", "output7");
     d.pattern = PatternLink{"TForm28", "Diagrama de Irradiação do Fator do Arranjo Planar",
                             "Diagrama de Irradiação Retangular do Fator do Arranjo Planar", true};
     d.caption3d = "Diagrama de Irradiação do Fator do Arranjo Planar";

@@ -16,13 +16,13 @@ struct PlanarArrayInputs {
 };
 
 struct PlanarArrayResults {
-    long double phase_shift_x_deg = 0;  // βx
-    long double phase_shift_y_deg = 0;  // βy
-    long double grating_phi_deg = 0;    // φg
-    long double hpbw_x_deg = 0;         // Θx, broadside array along x
-    long double hpbw_y_deg = 0;         // Θy, broadside array along y
-    long double hpbw_elevation_deg = 0; // Θh
-    long double hpbw_across_deg = 0;    // Ψh
+    long double phase_shift_x_deg = 0;   // βx
+    long double phase_shift_y_deg = 0;   // βy
+    long double grating_phi_deg = 0;     // φg
+    long double hpbw_x_deg = 0;          // Θx, broadside array along x
+    long double hpbw_y_deg = 0;          // Θy, broadside array along y
+    long double hpbw_elevation_deg = 0;  // Θh
+    long double hpbw_across_deg = 0;     // Ψh
     long double directivity_db = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "antennas/wire/infinitesimal_dipole.h"
 
 #include "core/checked_math.h"
+#include "core/data_sheet.h"
 #include "core/decibel.h"
 #include "core/real48.h"
 
@@ -51,25 +52,17 @@ void describeInfinitesimalDipole(CalculatorDescriptor& d)
                                              {"output6", &Out::effective_area_m2},
                                          },
                                          &computeInfinitesimalDipole);
-    d.sheet = {
-        {400, 100, "Antena dipolo elementar ou infinitesimal", ""},
-        {150, 150, "Entrada de dados:", ""},
-        {150, 200, "Freqüência (MHz):", ""},
-        {900, 200, "", "input1"},
-        {150, 250, "Comprimento normalizado do dipolo (L<0.02):", ""},
-        {900, 250, "", "input2"},
-        {150, 350, "Resultados:", ""},
-        {150, 400, "Resistência de irradiação(Ohms):", ""},
-        {900, 400, "", "output2"},
-        {150, 450, "Comprimento da antena(m):", ""},
-        {900, 450, "", "output3"},
-        {150, 500, "Diretividade:", ""},
-        {900, 500, "", "output4"},
-        {150, 550, "Diretividade(dB):", ""},
-        {900, 550, "", "output5"},
-        {150, 600, "Área efetiva máxima(m²):", ""},
-        {900, 600, "", "output6"},
-    };
+    d.sheet = DataSheet(900)
+                  .text(400, 100, "Antena dipolo elementar ou infinitesimal")
+                  .heading(150, "Entrada de dados:")
+                  .line(200, "Freqüência (MHz):", "input1")
+                  .line(250, "Comprimento normalizado do dipolo (L<0.02):", "input2")
+                  .heading(350, "Resultados:")
+                  .line(400, "Resistência de irradiação(Ohms):", "output2")
+                  .line(450, "Comprimento da antena(m):", "output3")
+                  .line(500, "Diretividade:", "output4")
+                  .line(550, "Diretividade(dB):", "output5")
+                  .line(600, "Área efetiva máxima(m²):", "output6");
     d.pattern = PatternLink{"TForm3", "Diagrama de Irradiação do Dipolo Elementar ou Infinitesimal",
                             "Diagrama de irradiação retangular da antena dipolo infinitesimal", false};
     d.caption3d = "Diagrama de Irradiação 3D do Dipolo Elementar ou Infinitesimal";

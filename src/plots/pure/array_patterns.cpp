@@ -96,8 +96,7 @@ PlanarPhases planarPhases(const ArrayPatternValues& v, long double theta, std::o
     const long double s = std::sin(theta);
     const long double along_x = phi ? s * std::cos(*phi) : s;
     const long double along_y = phi ? s * std::sin(*phi) : s;
-    return {kdx * (along_x - std::sin(theta0) * std::cos(phi0)),
-            kdy * (along_y - std::sin(theta0) * std::sin(phi0))};
+    return {kdx * (along_x - std::sin(theta0) * std::cos(phi0)), kdy * (along_y - std::sin(theta0) * std::sin(phi0))};
 }
 
 // The factor of one axis of the planar grid. Where ψ is exactly 0 (the beam
@@ -186,31 +185,30 @@ ArrayPatternValues readArrayPatternValues(int code, const std::function<std::str
     auto value = [&](std::string_view name) { return fieldValue(fieldText(name)); };
     ArrayPatternValues v;
     switch (code) {
-    case 5:
-    case 7:
-        v.elements = value("input2");
-        v.spacing_norm = value("input3");
-        break;
-    case 11:
-        v.elements = value("imput2");
-        v.spacing_norm = value("imput3");
-        v.scan_polar_deg = value("output2");
-        v.scan_chart_deg = value("imput4");
-        break;
-    case 37:
-        v.elements = value("Numero");
-        v.spacing_norm = value("Espaco");
-        break;
-    case 6:
-        v.theta0_deg = value("input1");
-        v.phi0_deg = value("input2");
-        v.dx_norm = value("input3");
-        v.dy_norm = value("input4");
-        v.elements_x = value("input5");
-        v.elements = value("input6");
-        break;
-    default:
-        break;
+        case 5:
+        case 7:
+            v.elements = value("input2");
+            v.spacing_norm = value("input3");
+            break;
+        case 11:
+            v.elements = value("imput2");
+            v.spacing_norm = value("imput3");
+            v.scan_polar_deg = value("output2");
+            v.scan_chart_deg = value("imput4");
+            break;
+        case 37:
+            v.elements = value("Numero");
+            v.spacing_norm = value("Espaco");
+            break;
+        case 6:
+            v.theta0_deg = value("input1");
+            v.phi0_deg = value("input2");
+            v.dx_norm = value("input3");
+            v.dy_norm = value("input4");
+            v.elements_x = value("input5");
+            v.elements = value("input6");
+            break;
+        default: break;
     }
     return v;
 }
@@ -218,65 +216,67 @@ ArrayPatternValues readArrayPatternValues(int code, const std::function<std::str
 std::optional<ArrayPolarTables> arrayPolarTables(int code, const ArrayPatternValues& v)
 {
     switch (code) {
-    case 5:
-        return factorAndTotalField(v, [&](long double th) { return broadsideField(v, th); }, true);
-    case 11:
-        return factorAndTotalField(v, [&](long double th) { return phasedField(v, v.scan_polar_deg, th); }, false);
-    case 7:
-        return twoPatterns([&](long double th) { return endFireField(v, th, +1); },
-                           [&](long double th) { return endFireField(v, th, -1); });
-    case 37:
-        return twoPatterns([&](long double th) { return hansenWoodyardField(v, th, +1); },
-                           [&](long double th) { return hansenWoodyardField(v, th, -1); });
-    case 6: {
-        const long double phi45 = radians(45);
-        return twoPatterns([&](long double th) { return planarPolarField(v, th, std::nullopt); },
-                           [&](long double th) { return planarPolarField(v, th, phi45); });
-    }
-    default:
-        return std::nullopt;
+        case 5:
+            return factorAndTotalField(
+                v, [&](long double th) { return broadsideField(v, th); }, true);
+        case 11:
+            return factorAndTotalField(
+                v, [&](long double th) { return phasedField(v, v.scan_polar_deg, th); }, false);
+        case 7:
+            return twoPatterns([&](long double th) { return endFireField(v, th, +1); },
+                               [&](long double th) { return endFireField(v, th, -1); });
+        case 37:
+            return twoPatterns([&](long double th) { return hansenWoodyardField(v, th, +1); },
+                               [&](long double th) { return hansenWoodyardField(v, th, -1); });
+        case 6: {
+            const long double phi45 = radians(45);
+            return twoPatterns([&](long double th) { return planarPolarField(v, th, std::nullopt); },
+                               [&](long double th) { return planarPolarField(v, th, phi45); });
+        }
+        default: return std::nullopt;
     }
 }
 
 std::optional<ArrayChartLevels> arrayChartLevels(int code, const ArrayPatternValues& v)
 {
     switch (code) {
-    case 5: return chartLevels(360, [&](long double th) { return broadsideField(v, th); });
-    case 11: return chartLevels(360, [&](long double th) { return phasedField(v, v.scan_chart_deg, th); });
-    case 37: return chartLevels(360, [&](long double th) { return hansenWoodyardField(v, th, +1); });
-    case 7: return chartLevels(180, [&](long double th) { return endFireField(v, th, +1); });
-    case 6: return chartLevels(180, [&](long double th) { return planarChartField(v, th); });
-    default: return std::nullopt;
+        case 5: return chartLevels(360, [&](long double th) { return broadsideField(v, th); });
+        case 11: return chartLevels(360, [&](long double th) { return phasedField(v, v.scan_chart_deg, th); });
+        case 37: return chartLevels(360, [&](long double th) { return hansenWoodyardField(v, th, +1); });
+        case 7: return chartLevels(180, [&](long double th) { return endFireField(v, th, +1); });
+        case 6: return chartLevels(180, [&](long double th) { return planarChartField(v, th); });
+        default: return std::nullopt;
     }
 }
 
 std::optional<DiagramTitles> arrayDiagramTitles(int code)
 {
     switch (code) {
-    case 5: return DiagramTitles{{"Diagrama do Fator do Arranjo", 90}, {"Diagrama do Campo Total do Arranjo", 390}};
-    case 6:
-        return DiagramTitles{{"Diagrama do Fator do Arranjo Planar para Phi = 0° ou 90°", 10},
-                             {"Diagrama do Fator do Arranjo Planar para Phi = 45°", 350}};
-    case 7:
-        return DiagramTitles{{"Diagrama do Fator do Arranjo para Theta = 0°", 35},
-                             {"Diagrama do Fator do Arranjo para Theta = 180°", 350}};
-    case 11: return DiagramTitles{{"Diagrama do Fator do Arranjo", 50}, {"Diagrama do Campo Total do Arranjo", 350}};
-    case 37:
-        return DiagramTitles{{"Diagrama do Fator de Arranjo para Theta = 0°", 50},
-                             {"Diagrama do Fator do Arranjo para Theta = 180°", 350}};
-    default: return std::nullopt;
+        case 5: return DiagramTitles{{"Diagrama do Fator do Arranjo", 90}, {"Diagrama do Campo Total do Arranjo", 390}};
+        case 6:
+            return DiagramTitles{{"Diagrama do Fator do Arranjo Planar para Phi = 0° ou 90°", 10},
+                                 {"Diagrama do Fator do Arranjo Planar para Phi = 45°", 350}};
+        case 7:
+            return DiagramTitles{{"Diagrama do Fator do Arranjo para Theta = 0°", 35},
+                                 {"Diagrama do Fator do Arranjo para Theta = 180°", 350}};
+        case 11:
+            return DiagramTitles{{"Diagrama do Fator do Arranjo", 50}, {"Diagrama do Campo Total do Arranjo", 350}};
+        case 37:
+            return DiagramTitles{{"Diagrama do Fator de Arranjo para Theta = 0°", 50},
+                                 {"Diagrama do Fator do Arranjo para Theta = 180°", 350}};
+        default: return std::nullopt;
     }
 }
 
 std::optional<std::string> arrayPolarPrintTitle(int code)
 {
     switch (code) {
-    case 5: return "Diagrama de Irradiação para Arranjo Broadside.";
-    case 6: return "Diagrama de Irradiação para Arranjo Planar.";
-    case 7: return "Diagrama de Irradiação para Arranjo End-Fire.";
-    case 11: return "Diagrama de Irradiação para Arranjo de Fase.";
-    case 37: return "Diagrama de Irradiação para Arranjo Hansen-Woodyard.";
-    default: return std::nullopt;
+        case 5: return "Diagrama de Irradiação para Arranjo Broadside.";
+        case 6: return "Diagrama de Irradiação para Arranjo Planar.";
+        case 7: return "Diagrama de Irradiação para Arranjo End-Fire.";
+        case 11: return "Diagrama de Irradiação para Arranjo de Fase.";
+        case 37: return "Diagrama de Irradiação para Arranjo Hansen-Woodyard.";
+        default: return std::nullopt;
     }
 }
 

@@ -17,15 +17,15 @@ namespace ondarel {
 // from their texts (an unconvertible or empty text is 0). Each code uses only
 // its own: 5, 7, 37 N and d; 11 N, d and both scan angles; 6 the planar six.
 struct ArrayPatternValues {
-    long double elements = 0;          // N (elements along y for the planar array)
-    long double spacing_norm = 0;      // d/λ
-    long double scan_polar_deg = 0;    // phased: θ0 as shown in its beam-direction result
-    long double scan_chart_deg = 0;    // phased: θ0 as typed in its steering-angle input
-    long double theta0_deg = 0;        // planar beam direction
+    long double elements = 0;        // N (elements along y for the planar array)
+    long double spacing_norm = 0;    // d/λ
+    long double scan_polar_deg = 0;  // phased: θ0 as shown in its beam-direction result
+    long double scan_chart_deg = 0;  // phased: θ0 as typed in its steering-angle input
+    long double theta0_deg = 0;      // planar beam direction
     long double phi0_deg = 0;
-    long double dx_norm = 0;           // planar spacings
+    long double dx_norm = 0;  // planar spacings
     long double dy_norm = 0;
-    long double elements_x = 0;        // planar M
+    long double elements_x = 0;  // planar M
 };
 
 bool isArrayPatternCode(int code);

@@ -12,8 +12,8 @@ namespace ondarel {
 namespace {
 
 constexpr long double kPi = xmath::kPi;
-constexpr int kLevels = 4;         // circles at 0, −10, −20, −30 and −40 dB
-constexpr int kSpokes = 12;        // every 30 degrees
+constexpr int kLevels = 4;                    // circles at 0, −10, −20, −30 and −40 dB
+constexpr int kSpokes = 12;                   // every 30 degrees
 constexpr long double kDbPerRadius = 0.025L;  // 40 dB from the rim to the centre
 
 int truncated(long double x) { return static_cast<int>(std::trunc(x)); }

@@ -46,7 +46,6 @@ long double polarDepth(long double sample, long double reference);
 // Level circles 0 … −40 dB with their labels, 12 spokes every 30 degrees
 // (0 at the top, growing clockwise) with their labels, then the pattern in
 // red. The grid uses a black pen of `gridPenWidth`; the curve always width 1.
-void drawPolarDiagram(Canvas& canvas, const PatternTable& samples, const PolarFrame& frame,
-                      int gridPenWidth = 1);
+void drawPolarDiagram(Canvas& canvas, const PatternTable& samples, const PolarFrame& frame, int gridPenWidth = 1);
 
 }  // namespace ondarel

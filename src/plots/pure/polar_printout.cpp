@@ -16,10 +16,10 @@ CanvasFont arial(int points) { return CanvasFont{"Arial", points, false}; }
 std::optional<std::string> wirePolarPrintTitle(int calculatorCode)
 {
     switch (calculatorCode) {
-    case 2: return "Diagrama da Antena Dipolo Elementar ou Infinitesimal";
-    case 8: return "Diagrama da Antena Helicoidal - Modo Axial";
-    case 12: return "Diagrama da Antena Helicoidal - Modo Normal";
-    default: return std::nullopt;
+        case 2: return "Diagrama da Antena Dipolo Elementar ou Infinitesimal";
+        case 8: return "Diagrama da Antena Helicoidal - Modo Axial";
+        case 12: return "Diagrama da Antena Helicoidal - Modo Normal";
+        default: return std::nullopt;
     }
 }
 

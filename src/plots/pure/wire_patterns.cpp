@@ -100,34 +100,34 @@ std::optional<WirePolarTables> wirePolarTables(int code, const WirePatternValues
     const WirePatternValues v = stored(raw);
     WirePolarTables t;
     switch (code) {
-    case 2:
-        for (int k = 1; k <= 360; ++k) {
-            t.e[k] = squared(store48(std::sin(theta(k, AngleForm::PiOver180))));
-            t.h[k] = kFullPower;
+        case 2:
+            for (int k = 1; k <= 360; ++k) {
+                t.e[k] = squared(store48(std::sin(theta(k, AngleForm::PiOver180))));
+                t.h[k] = kFullPower;
+            }
+            break;
+        case 8: {
+            const AxialHelix helix(v);
+            for (int k = 1; k <= 360; ++k) {
+                t.e[k] = squared(helix.field(theta(k, AngleForm::TwoPiOver360)));
+                t.h[k] = t.e[k];
+            }
+            break;
         }
-        break;
-    case 8: {
-        const AxialHelix helix(v);
-        for (int k = 1; k <= 360; ++k) {
-            t.e[k] = squared(helix.field(theta(k, AngleForm::TwoPiOver360)));
-            t.h[k] = t.e[k];
+        case 10: {
+            const Loop loop(v);
+            for (int k = 1; k <= 360; ++k) {
+                t.e[k] = squared(loop.field(theta(k, AngleForm::PiOver180)));
+                t.h[k] = kFullPower;
+            }
+            break;
         }
-        break;
-    }
-    case 10: {
-        const Loop loop(v);
-        for (int k = 1; k <= 360; ++k) {
-            t.e[k] = squared(loop.field(theta(k, AngleForm::PiOver180)));
-            t.h[k] = kFullPower;
-        }
-        break;
-    }
-    case 12:
-        for (int k = 1; k <= 360; ++k) {
-            t.e[k] = squared(normalHelixField(v.normal_mode_nl, theta(k, AngleForm::TwoPiOver360)));
-            t.h[k] = kFullPower;
-        }
-        break;
+        case 12:
+            for (int k = 1; k <= 360; ++k) {
+                t.e[k] = squared(normalHelixField(v.normal_mode_nl, theta(k, AngleForm::TwoPiOver360)));
+                t.h[k] = kFullPower;
+            }
+            break;
     }
     return t;
 }
@@ -138,22 +138,22 @@ std::optional<PatternTable> wireFieldTable(int code, const WirePatternValues& ra
     const WirePatternValues v = stored(raw);
     PatternTable a{};
     switch (code) {
-    case 2:
-        for (int k = 1; k <= 360; ++k) a[k] = store48(std::sin(theta(k, AngleForm::TwoPiOver360)));
-        break;
-    case 8: {
-        const AxialHelix helix(v);
-        for (int k = 1; k <= 360; ++k) a[k] = helix.field(theta(k, AngleForm::TwoPiOver360));
-        break;
-    }
-    case 10: {
-        const Loop loop(v);
-        for (int k = 1; k <= 360; ++k) a[k] = loop.field(theta(k, AngleForm::TwoPiOver360));
-        break;
-    }
-    case 12:
-        for (int k = 1; k <= 360; ++k) a[k] = normalHelixField(v.normal_mode_nl, theta(k, AngleForm::TwoPiOver360));
-        break;
+        case 2:
+            for (int k = 1; k <= 360; ++k) a[k] = store48(std::sin(theta(k, AngleForm::TwoPiOver360)));
+            break;
+        case 8: {
+            const AxialHelix helix(v);
+            for (int k = 1; k <= 360; ++k) a[k] = helix.field(theta(k, AngleForm::TwoPiOver360));
+            break;
+        }
+        case 10: {
+            const Loop loop(v);
+            for (int k = 1; k <= 360; ++k) a[k] = loop.field(theta(k, AngleForm::TwoPiOver360));
+            break;
+        }
+        case 12:
+            for (int k = 1; k <= 360; ++k) a[k] = normalHelixField(v.normal_mode_nl, theta(k, AngleForm::TwoPiOver360));
+            break;
     }
     return a;
 }

@@ -13,11 +13,11 @@ namespace ondarel {
 // from their texts (an unconvertible or empty text is 0). Each pattern uses
 // only its own: code 8 f, S, N; code 10 f, a; code 12 v; code 2 none.
 struct WirePatternValues {
-    long double frequency_mhz = 0;      // f
-    long double spacing_m = 0;          // S, helix spacing between turns
-    long double turns = 0;              // N, helix number of turns
-    long double loop_radius_norm = 0;   // a, loop radius in wavelengths
-    long double normal_mode_nl = 0;     // v, normal-mode condition NL
+    long double frequency_mhz = 0;     // f
+    long double spacing_m = 0;         // S, helix spacing between turns
+    long double turns = 0;             // N, helix number of turns
+    long double loop_radius_norm = 0;  // a, loop radius in wavelengths
+    long double normal_mode_nl = 0;    // v, normal-mode condition NL
 };
 
 struct WirePolarTables {

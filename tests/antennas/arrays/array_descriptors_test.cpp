@@ -70,19 +70,36 @@ TEST_P(ArrayDescriptors, DataSheetTextsDoNotOverprint)
 
 INSTANTIATE_TEST_SUITE_P(
     All, ArrayDescriptors,
-    ::testing::Values(
-        Identity{"TForm5", 5, "abd", {"input2", "input3"}, "Diagrama de Irradiação do Arranjo Broadside",
-                 "Diagrama de Irradiação 3D do Arranjo Broadside"},
-        Identity{"TForm7", 7, "aef", {"input2", "input3"}, "Diagrama de Irradiação do Arranjo End-Fire",
-                 "Diagrama de Irradiação 3D do Fator do Arranjo End-Fire"},
-        Identity{"TForm37", 37, "ahw", {"Numero", "Espaco"}, "Diagrama de Irradiação do Arranjo Hansen-Woodyard",
-                 "Diagrama de Irradiação 3D do Fator do Arranjo Hansen-Woodyard"},
-        Identity{"TForm11", 11, "aph", {"imput2", "imput3", "imput4"},
-                 "Diagrama de Irradiação do Arranjo de Fase \"Phased(Scanning)\"",
-                 "Diagrama de Irradiação 3D do Fator do Arranjo de Fase \"Phased(Scanning)\""},
-        Identity{"TForm6", 6, "apl", {"input1", "input2", "input3", "input4", "input5", "input6"},
-                 "Diagrama de Irradiação do Fator do Arranjo Planar",
-                 "Diagrama de Irradiação do Fator do Arranjo Planar"}),
+    ::testing::Values(Identity{"TForm5",
+                               5,
+                               "abd",
+                               {"input2", "input3"},
+                               "Diagrama de Irradiação do Arranjo Broadside",
+                               "Diagrama de Irradiação 3D do Arranjo Broadside"},
+                      Identity{"TForm7",
+                               7,
+                               "aef",
+                               {"input2", "input3"},
+                               "Diagrama de Irradiação do Arranjo End-Fire",
+                               "Diagrama de Irradiação 3D do Fator do Arranjo End-Fire"},
+                      Identity{"TForm37",
+                               37,
+                               "ahw",
+                               {"Numero", "Espaco"},
+                               "Diagrama de Irradiação do Arranjo Hansen-Woodyard",
+                               "Diagrama de Irradiação 3D do Fator do Arranjo Hansen-Woodyard"},
+                      Identity{"TForm11",
+                               11,
+                               "aph",
+                               {"imput2", "imput3", "imput4"},
+                               "Diagrama de Irradiação do Arranjo de Fase \"Phased(Scanning)\"",
+                               "Diagrama de Irradiação 3D do Fator do Arranjo de Fase \"Phased(Scanning)\""},
+                      Identity{"TForm6",
+                               6,
+                               "apl",
+                               {"input1", "input2", "input3", "input4", "input5", "input6"},
+                               "Diagrama de Irradiação do Fator do Arranjo Planar",
+                               "Diagrama de Irradiação do Fator do Arranjo Planar"}),
     [](const auto& info) { return std::string(info.param.windowClass); });
 
 const SheetText* sheetText(const CalculatorDescriptor& d, const std::string& textOrField)
@@ -186,7 +203,10 @@ struct CliRun {
     std::string printed;
 };
 
-void PrintTo(const CliRun& p, std::ostream* os) { for (const auto& a : p.args) *os << a << " "; }
+void PrintTo(const CliRun& p, std::ostream* os)
+{
+    for (const auto& a : p.args) *os << a << " ";
+}
 
 class ArrayCli : public ::testing::TestWithParam<CliRun> {};
 
@@ -199,20 +219,19 @@ TEST_P(ArrayCli, PrintsWhatTheWindowShows)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ArrayCli,
-    ::testing::Values(CliRun{{"run", "abd", "input2=10", "input3=0.25"},
-                             cli::kComputed,
-                             "output9=0\noutput2=90\noutput1=66.422\noutput3=79.799\noutput4=53.130\n"
-                             "output5=47.156\noutput6=20.403\noutput7=73.740\noutput8=6.990\n"},
-                      CliRun{{"run", "abd", "input2=5", "input3="},
-                             cli::kRefused,
-                             "Espaçamento normalizados entre elementos está fora dos parâmetros!\n"},
-                      CliRun{{"run", "abd", "input2=4", "input3=0.3"},
-                             cli::kFault,
-                             "Erro de operação com dados do tipo real !\n"},
-                      CliRun{{"run", "ahw", "Numero=1.5", "Espaco=1"},
-                             cli::kComputed,
-                             "coef1=-472.300\ncoef2=472.300\nmax1=0\nmax2=180\nnulo=48.190\npmeia=24.933\n"
-                             "smaior=70.529\nLarnulo=96.379\nLarmeia=49.866\nLarseg=141.058\nDiretivi=10.308\n"}));
+    ::testing::Values(
+        CliRun{{"run", "abd", "input2=10", "input3=0.25"},
+               cli::kComputed,
+               "output9=0\noutput2=90\noutput1=66.422\noutput3=79.799\noutput4=53.130\n"
+               "output5=47.156\noutput6=20.403\noutput7=73.740\noutput8=6.990\n"},
+        CliRun{{"run", "abd", "input2=5", "input3="},
+               cli::kRefused,
+               "Espaçamento normalizados entre elementos está fora dos parâmetros!\n"},
+        CliRun{{"run", "abd", "input2=4", "input3=0.3"}, cli::kFault, "Erro de operação com dados do tipo real !\n"},
+        CliRun{{"run", "ahw", "Numero=1.5", "Espaco=1"},
+               cli::kComputed,
+               "coef1=-472.300\ncoef2=472.300\nmax1=0\nmax2=180\nnulo=48.190\npmeia=24.933\n"
+               "smaior=70.529\nLarnulo=96.379\nLarmeia=49.866\nLarseg=141.058\nDiretivi=10.308\n"}));
 
 }  // namespace
 }  // namespace ondarel

@@ -40,18 +40,26 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, HansenWoodyardExamples,
     ::testing::Values(
         // B = (0.294 + π/2)·180/π; θn = arccos(0.8), θh = arccos(0.94408), θs = arccos(0.6), D = 10·log10(17.89)
-        Example{"N=10 d=0.25", 10, 0.25L,
-                {"-106.845", "106.845", "0", "180", "36.870", "19.252", "53.130", "73.740", "38.503", "106.260",
-                 "12.526"}},
+        Example{
+            "N=10 d=0.25",
+            10,
+            0.25L,
+            {"-106.845", "106.845", "0", "180", "36.870", "19.252", "53.130", "73.740", "38.503", "106.260", "12.526"}},
         // N·d = 0.8: x3 = −0.25, the side lobe passes 90°
-        Example{"N=4 d=0.2", 4, 0.2L,
+        Example{"N=4 d=0.2",
+                4,
+                0.2L,
                 {"-114.112", "114.112", "0", "180", "67.976", "34.386", "104.478", "135.951", "68.772", "208.955",
                  "7.578"}},
         // N·d = 0.5 exactly: x3 = −1
-        Example{"N=2 d=0.25", 2, 0.25L,
+        Example{"N=2 d=0.25",
+                2,
+                0.25L,
                 {"-174.225", "174.225", "0", "180", "90.000", "43.912", "180.000", "180.000", "87.825", "360.000",
                  "5.536"}},
-        Example{"N=1.5 d=1: any N above 1", 1.5L, 1,
+        Example{"N=1.5 d=1: any N above 1",
+                1.5L,
+                1,
                 {"-472.300", "472.300", "0", "180", "48.190", "24.933", "70.529", "96.379", "49.866", "141.058",
                  "10.308"}}));
 
@@ -60,8 +68,8 @@ TEST(HansenWoodyardArray, WritesItsResultsInItsOwnOrder)
     const Outcome o = hansenWoodyard().compute({10, 0.25L});
     std::vector<std::string> fields;
     for (const auto& [field, text] : o.results) fields.push_back(field);
-    EXPECT_EQ(fields, (std::vector<std::string>{"coef1", "coef2", "max1", "max2", "nulo", "pmeia", "smaior",
-                                                "Larnulo", "Larmeia", "Larseg", "Diretivi"}));
+    EXPECT_EQ(fields, (std::vector<std::string>{"coef1", "coef2", "max1", "max2", "nulo", "pmeia", "smaior", "Larnulo",
+                                                "Larmeia", "Larseg", "Diretivi"}));
 }
 
 struct Refused {

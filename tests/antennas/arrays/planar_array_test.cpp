@@ -40,19 +40,25 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, PlanarExamples,
     ::testing::Values(
         // Θh = Θ/cos 30°, Ψh = Θ, D = 10·log10(32400/(11.733·10.161)) = 10·log10(271.78)
-        Example{"θ0=30 φ0=45 dx=dy=0.5 M=N=10", {30, 45, 0.5L, 0.5L, 10, 10},
+        Example{"θ0=30 φ0=45 dx=dy=0.5 M=N=10",
+                {30, 45, 0.5L, 0.5L, 10, 10},
                 {"-63.640", "-63.640", "45.000", "11.733", "10.161", "10.161", "10.161", "24.342"}},
         // Θy from N·dy = 2.5 is the broadside 20.403, never the 10.161 of N·dx
-        Example{"dy differs from dx", {30, 45, 0.5L, 0.25L, 10, 10},
+        Example{"dy differs from dx",
+                {30, 45, 0.5L, 0.25L, 10, 10},
                 {"-63.640", "-31.820", "65.700", "14.853", "12.863", "10.161", "20.403", "22.294"}},
-        Example{"dx differs from dy", {30, 45, 0.25L, 0.5L, 10, 10},
+        Example{"dx differs from dy",
+                {30, 45, 0.25L, 0.5L, 10, 10},
                 {"-31.820", "-63.640", "24.300", "14.853", "12.863", "20.403", "10.161", "22.294"}},
-        Example{"every value distinct", {20, 60, 0.4L, 0.6L, 8, 5},
+        Example{"every value distinct",
+                {20, 60, 0.4L, 0.6L, 8, 5},
                 {"-24.625", "-63.979", "30.474", "17.758", "16.155", "15.907", "16.975", "20.528"}},
-        Example{"empty angles count as 0", {0, 0, 0.5L, 0.5L, 10, 10},
+        Example{"empty angles count as 0",
+                {0, 0, 0.5L, 0.5L, 10, 10},
                 {"0.000", "0.000", "45.000", "10.161", "10.161", "10.161", "10.161", "24.967"}},
         // M·dx = 0.45, just inside 1.391/π
-        Example{"M·dx = 0.45", {0, 0, 0.225L, 0.5L, 2, 10},
+        Example{"M·dx = 0.45",
+                {0, 0, 0.225L, 0.5L, 2, 10},
                 {"0.000", "0.000", "24.228", "159.430", "10.161", "159.430", "10.161", "13.010"}}));
 
 TEST(PlanarArray, WritesItsResultsInItsOwnOrder)
@@ -111,11 +117,10 @@ TEST_P(PlanarFaults, StopsWithTheFloatingPointFault)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PlanarFaults,
-    ::testing::Values(Faulting{"M·dx = 0.44, just below 1.391/π", {0, 0, 0.22L, 0.5L, 2, 10}},
-                      Faulting{"N·dy = 0.4", {0, 0, 0.5L, 0.2L, 10, 2}},
-                      Faulting{"sin θ0·cos φ0 = 1/dx exactly", {90, 0, 1, 0.5L, 10, 10}}));
+INSTANTIATE_TEST_SUITE_P(Cases, PlanarFaults,
+                         ::testing::Values(Faulting{"M·dx = 0.44, just below 1.391/π", {0, 0, 0.22L, 0.5L, 2, 10}},
+                                           Faulting{"N·dy = 0.4", {0, 0, 0.5L, 0.2L, 10, 2}},
+                                           Faulting{"sin θ0·cos φ0 = 1/dx exactly", {90, 0, 1, 0.5L, 10, 10}}));
 
 }  // namespace
 }  // namespace ondarel

@@ -25,25 +25,40 @@ TEST_P(InfinitesimalDipole, ShowsTheFiguresOfMeritWithThreeDecimals)
     EXPECT_EQ(outcome.results, GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, InfinitesimalDipole,
-    ::testing::Values(
-        // λ = 3 m, l = 0.03 m, Rr = 80π²·1e-4, Ae = 9·1.5/(4π).
-        DipoleCase{100, 0.01L,
-                   {{"output2", "0.079"}, {"output3", "0.030"}, {"output4", "1.500"}, {"output5", "1.761"},
-                    {"output6", "1.074"}}},
-        // L just inside the limit: Rr = 789.568·0.0199² = 0.31268.
-        DipoleCase{100, 0.0199L,
-                   {{"output2", "0.313"}, {"output3", "0.060"}, {"output4", "1.500"}, {"output5", "1.761"},
-                    {"output6", "1.074"}}},
-        // λ = 0.2 m: Ae = 0.04·1.5/(4π) = 0.00477.
-        DipoleCase{1500, 0.015L,
-                   {{"output2", "0.178"}, {"output3", "0.003"}, {"output4", "1.500"}, {"output5", "1.761"},
-                    {"output6", "0.005"}}},
-        // λ = 3000 m: Ae = 9e6·1.5/(4π) = 1074295.866.
-        DipoleCase{0.1L, 0.001L,
-                   {{"output2", "0.001"}, {"output3", "3.000"}, {"output4", "1.500"}, {"output5", "1.761"},
-                    {"output6", "1074295.866"}}}));
+INSTANTIATE_TEST_SUITE_P(Examples, InfinitesimalDipole,
+                         ::testing::Values(
+                             // λ = 3 m, l = 0.03 m, Rr = 80π²·1e-4, Ae = 9·1.5/(4π).
+                             DipoleCase{100,
+                                        0.01L,
+                                        {{"output2", "0.079"},
+                                         {"output3", "0.030"},
+                                         {"output4", "1.500"},
+                                         {"output5", "1.761"},
+                                         {"output6", "1.074"}}},
+                             // L just inside the limit: Rr = 789.568·0.0199² = 0.31268.
+                             DipoleCase{100,
+                                        0.0199L,
+                                        {{"output2", "0.313"},
+                                         {"output3", "0.060"},
+                                         {"output4", "1.500"},
+                                         {"output5", "1.761"},
+                                         {"output6", "1.074"}}},
+                             // λ = 0.2 m: Ae = 0.04·1.5/(4π) = 0.00477.
+                             DipoleCase{1500,
+                                        0.015L,
+                                        {{"output2", "0.178"},
+                                         {"output3", "0.003"},
+                                         {"output4", "1.500"},
+                                         {"output5", "1.761"},
+                                         {"output6", "0.005"}}},
+                             // λ = 3000 m: Ae = 9e6·1.5/(4π) = 1074295.866.
+                             DipoleCase{0.1L,
+                                        0.001L,
+                                        {{"output2", "0.001"},
+                                         {"output3", "3.000"},
+                                         {"output4", "1.500"},
+                                         {"output5", "1.761"},
+                                         {"output6", "1074295.866"}}}));
 
 struct RefusalCase {
     long double f;

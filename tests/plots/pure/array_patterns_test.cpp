@@ -77,13 +77,14 @@ TEST_P(ArrayPatternTables, ChartLevelsLieBetweenTheFloorAndZero)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ArrayPatternTables,
-    ::testing::Values(Valid{"broadside", 5, uniform(10, 0.25L)}, Valid{"broadside d=1", 5, uniform(4, 1)},
-                      Valid{"end-fire", 7, uniform(10, 0.25L)}, Valid{"phased", 11, phased(10, 0.25L, 60, 60)},
-                      Valid{"Hansen-Woodyard", 37, uniform(10, 0.25L)},
-                      Valid{"planar", 6, planar(30, 45, 0.5L, 0.5L, 10, 10)},
-                      Valid{"planar φ0=0", 6, planar(30, 0, 0.5L, 0.25L, 8, 4)}));
+INSTANTIATE_TEST_SUITE_P(Cases, ArrayPatternTables,
+                         ::testing::Values(Valid{"broadside", 5, uniform(10, 0.25L)},
+                                           Valid{"broadside d=1", 5, uniform(4, 1)},
+                                           Valid{"end-fire", 7, uniform(10, 0.25L)},
+                                           Valid{"phased", 11, phased(10, 0.25L, 60, 60)},
+                                           Valid{"Hansen-Woodyard", 37, uniform(10, 0.25L)},
+                                           Valid{"planar", 6, planar(30, 45, 0.5L, 0.5L, 10, 10)},
+                                           Valid{"planar φ0=0", 6, planar(30, 0, 0.5L, 0.25L, 8, 4)}));
 
 // ---- broadside -------------------------------------------------------------
 
@@ -249,20 +250,19 @@ TEST_P(ArrayPatternFaults, RaiseTheFloatingPointFaultNotNaN)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ArrayPatternFaults,
-    ::testing::Values(Faulting{"broadside N=0 polar", 5, uniform(0, 0.25L), true},
-                      Faulting{"broadside d=0 polar", 5, uniform(10, 0), true},
-                      Faulting{"broadside N=0 chart", 5, uniform(0, 0.25L), false},
-                      Faulting{"broadside d=0 chart", 5, uniform(10, 0), false},
-                      Faulting{"phased N=0 polar", 11, phased(0, 0.25L, 60, 60), true},
-                      Faulting{"phased d=0 chart", 11, phased(10, 0, 60, 60), false},
-                      Faulting{"end-fire N=0 polar", 7, uniform(0, 0.25L), true},
-                      Faulting{"end-fire d=0 chart, no field anywhere", 7, uniform(10, 0), false},
-                      Faulting{"Hansen-Woodyard N=0 polar", 37, uniform(0, 0.25L), true},
-                      Faulting{"Hansen-Woodyard N=0 chart", 37, uniform(0, 0.25L), false},
-                      Faulting{"planar M=0 polar", 6, planar(30, 45, 0.5L, 0.5L, 0, 10), true},
-                      Faulting{"planar N=0 chart", 6, planar(30, 45, 0.5L, 0.5L, 10, 0), false}));
+INSTANTIATE_TEST_SUITE_P(Cases, ArrayPatternFaults,
+                         ::testing::Values(Faulting{"broadside N=0 polar", 5, uniform(0, 0.25L), true},
+                                           Faulting{"broadside d=0 polar", 5, uniform(10, 0), true},
+                                           Faulting{"broadside N=0 chart", 5, uniform(0, 0.25L), false},
+                                           Faulting{"broadside d=0 chart", 5, uniform(10, 0), false},
+                                           Faulting{"phased N=0 polar", 11, phased(0, 0.25L, 60, 60), true},
+                                           Faulting{"phased d=0 chart", 11, phased(10, 0, 60, 60), false},
+                                           Faulting{"end-fire N=0 polar", 7, uniform(0, 0.25L), true},
+                                           Faulting{"end-fire d=0 chart, no field anywhere", 7, uniform(10, 0), false},
+                                           Faulting{"Hansen-Woodyard N=0 polar", 37, uniform(0, 0.25L), true},
+                                           Faulting{"Hansen-Woodyard N=0 chart", 37, uniform(0, 0.25L), false},
+                                           Faulting{"planar M=0 polar", 6, planar(30, 45, 0.5L, 0.5L, 0, 10), true},
+                                           Faulting{"planar N=0 chart", 6, planar(30, 45, 0.5L, 0.5L, 10, 0), false}));
 
 // ---- codes, titles and field reading ---------------------------------------
 
@@ -304,20 +304,27 @@ TEST_P(ArrayTitles, NameTheCallersDiagrams)
     EXPECT_EQ(arrayPolarPrintTitle(GetParam().code), GetParam().printed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ArrayTitles,
-    ::testing::Values(
-        Titles{5, {"Diagrama do Fator do Arranjo", 90}, {"Diagrama do Campo Total do Arranjo", 390},
-               "Diagrama de Irradiação para Arranjo Broadside."},
-        Titles{6, {"Diagrama do Fator do Arranjo Planar para Phi = 0° ou 90°", 10},
-               {"Diagrama do Fator do Arranjo Planar para Phi = 45°", 350}, "Diagrama de Irradiação para Arranjo Planar."},
-        Titles{7, {"Diagrama do Fator do Arranjo para Theta = 0°", 35},
-               {"Diagrama do Fator do Arranjo para Theta = 180°", 350}, "Diagrama de Irradiação para Arranjo End-Fire."},
-        Titles{11, {"Diagrama do Fator do Arranjo", 50}, {"Diagrama do Campo Total do Arranjo", 350},
-               "Diagrama de Irradiação para Arranjo de Fase."},
-        Titles{37, {"Diagrama do Fator de Arranjo para Theta = 0°", 50},
-               {"Diagrama do Fator do Arranjo para Theta = 180°", 350},
-               "Diagrama de Irradiação para Arranjo Hansen-Woodyard."}));
+INSTANTIATE_TEST_SUITE_P(Cases, ArrayTitles,
+                         ::testing::Values(Titles{5,
+                                                  {"Diagrama do Fator do Arranjo", 90},
+                                                  {"Diagrama do Campo Total do Arranjo", 390},
+                                                  "Diagrama de Irradiação para Arranjo Broadside."},
+                                           Titles{6,
+                                                  {"Diagrama do Fator do Arranjo Planar para Phi = 0° ou 90°", 10},
+                                                  {"Diagrama do Fator do Arranjo Planar para Phi = 45°", 350},
+                                                  "Diagrama de Irradiação para Arranjo Planar."},
+                                           Titles{7,
+                                                  {"Diagrama do Fator do Arranjo para Theta = 0°", 35},
+                                                  {"Diagrama do Fator do Arranjo para Theta = 180°", 350},
+                                                  "Diagrama de Irradiação para Arranjo End-Fire."},
+                                           Titles{11,
+                                                  {"Diagrama do Fator do Arranjo", 50},
+                                                  {"Diagrama do Campo Total do Arranjo", 350},
+                                                  "Diagrama de Irradiação para Arranjo de Fase."},
+                                           Titles{37,
+                                                  {"Diagrama do Fator de Arranjo para Theta = 0°", 50},
+                                                  {"Diagrama do Fator do Arranjo para Theta = 180°", 350},
+                                                  "Diagrama de Irradiação para Arranjo Hansen-Woodyard."}));
 
 TEST(ArrayPatternFields, ReadTheCallersOwnFields)
 {

@@ -216,7 +216,8 @@ TEST(PolarDiagram, SamplesFortyDecibelsDownOrLessSitAtTheCentre)
         long double sample;
         bool atCentre;
     };
-    const Case cases[] = {{0.0001L, true}, {0.00005L, true}, {0, true}, {-0.5L, true}, {0.00011L, false}, {0.1L, false}};
+    const Case cases[] = {{0.0001L, true}, {0.00005L, true},  {0, true},
+                          {-0.5L, true},   {0.00011L, false}, {0.1L, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<double>(c.sample));
         PatternTable t = filled(1);
@@ -236,8 +237,13 @@ TEST(PolarDiagram, DepthIsDecibelsBelowTheReference)
         long double sample, reference, depth;
     };
     const Case cases[] = {
-        {1, 1, 0}, {0.1L, 1, 10}, {0.5L, 1, 3.0102999566L}, {0.0001L, 1, 40},
-        {0.00011L, 1, 39.5860731484L}, {0, 1, 40}, {25, 100, 6.0205999133L},
+        {1, 1, 0},
+        {0.1L, 1, 10},
+        {0.5L, 1, 3.0102999566L},
+        {0.0001L, 1, 40},
+        {0.00011L, 1, 39.5860731484L},
+        {0, 1, 40},
+        {25, 100, 6.0205999133L},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<double>(c.sample));

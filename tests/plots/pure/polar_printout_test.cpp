@@ -59,7 +59,8 @@ TEST(PolarPrintout, BothPlanesAtTheirPrinterPositions)
         int x, y;
         const char* text;
     };
-    for (const Caption& c : {Caption{550, 250, "Plano E (Plano Vertical):"}, Caption{1200, 250, "Plano H (Plano Horizontal):"}}) {
+    for (const Caption& c :
+         {Caption{550, 250, "Plano E (Plano Vertical):"}, Caption{1200, 250, "Plano H (Plano Horizontal):"}}) {
         const auto* t = page.textAt(c.x, c.y);
         ASSERT_NE(t, nullptr) << c.text;
         EXPECT_EQ(t->text, c.text);

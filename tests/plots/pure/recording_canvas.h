@@ -42,7 +42,10 @@ public:
         font_ = font;
         record(CallKind::Font);
     }
-    void ellipse(int left, int top, int right, int bottom) override { record(CallKind::Ellipse, left, top, right, bottom); }
+    void ellipse(int left, int top, int right, int bottom) override
+    {
+        record(CallKind::Ellipse, left, top, right, bottom);
+    }
     void line(int x1, int y1, int x2, int y2) override { record(CallKind::Line, x1, y1, x2, y2); }
     void text(int x, int y, const std::string& utf8) override { record(CallKind::Text, x, y, 0, 0, utf8); }
 

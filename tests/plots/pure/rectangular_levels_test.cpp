@@ -88,8 +88,8 @@ TEST(RectangularLevels, InfinitesimalDipoleIsZeroAtBroadsideAndFlooredOnTheAxis)
     for (const Case& c : {Case{90, 0}, Case{-90, 0}, Case{180, -35}, Case{-180, -35}, Case{30, -6.0205999133},
                           Case{-150, -6.0205999133}}) {
         SCOPED_TRACE(c.angle);
-        const auto it = std::find_if(points.begin(), points.end(),
-                                     [&](const ChartPoint& p) { return p.angle_deg == c.angle; });
+        const auto it =
+            std::find_if(points.begin(), points.end(), [&](const ChartPoint& p) { return p.angle_deg == c.angle; });
         ASSERT_NE(it, points.end());
         EXPECT_NEAR(static_cast<double>(it->level_db), c.level, 1e-9);
     }
