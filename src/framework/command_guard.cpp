@@ -13,10 +13,17 @@ void reportCurrentException()
 
 bool guarded(const std::function<void()>& command)
 {
+    // A command run by another command (the pattern window's "P&olar" run by
+    // a calculator's "Gráfico 2D") abandons the outer one too: only the
+    // outermost guard reports, once.
+    int& depth = WindowRegistry::instance().guardDepth();
+    ++depth;
     try {
         command();
+        --depth;
         return true;
     } catch (...) {
+        if (--depth > 0) throw;
         reportCurrentException();
         return false;
     }

@@ -6,7 +6,8 @@
 
 namespace ondarel {
 
-// Runs the command; returns false when it was abandoned by a fault.
+// Runs the command; returns false when it was abandoned by a fault. Inside
+// another guarded command the fault goes on to abandon the outer one.
 bool guarded(const std::function<void()>& command);
 
 // The application's unhandled-error handler: shows the fault's fixed message

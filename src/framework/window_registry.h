@@ -40,6 +40,9 @@ public:
     // Installs a seam (tests install a fake); returns the previous one.
     std::unique_ptr<Seam> setSeam(std::unique_ptr<Seam> seam);
 
+    // How many guarded commands are running, one inside another.
+    int& guardDepth() { return guardDepth_; }
+
     // Closes and frees every window (tests start each case from scratch).
     void closeAll();
 
@@ -54,6 +57,7 @@ private:
     };
     std::map<QString, Entry> entries_;
     int windowCode_ = 0;
+    int guardDepth_ = 0;
     std::unique_ptr<Seam> seam_;
 };
 
