@@ -49,6 +49,8 @@ struct CatalogueCase {
     bool built;
 };
 
+void PrintTo(const CatalogueCase& c, std::ostream* os) { *os << c.windowClass; }
+
 class Catalogue : public MainWindowTest, public ::testing::WithParamInterface<CatalogueCase> {};
 
 TEST_P(Catalogue, EveryEntryIsThereAndOpensItsWindowWhenBuilt)

@@ -32,6 +32,15 @@ struct CliCase {
     std::string out;
 };
 
+void PrintTo(const CliCase& c, std::ostream* os)
+{
+    *os << [&] {
+        std::string s;
+        for (const auto& a : c.args) s += a + " ";
+        return s;
+    }();
+}
+
 class CommandLine : public ::testing::TestWithParam<CliCase> {};
 
 TEST_P(CommandLine, PrintsWhatTheWindowWouldShow)

@@ -12,6 +12,8 @@ struct ParseCase {
     long double value;
 };
 
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << "text \"" << c.text << "\""; }
+
 class ParseNumber : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseNumber, AcceptsOnlyWholeNumbers)
@@ -50,6 +52,8 @@ struct FormatCase {
     int decimals;
     const char* text;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << "shows " << c.text; }
 
 class FormatFixed : public ::testing::TestWithParam<FormatCase> {};
 

@@ -18,6 +18,8 @@ struct ExtensionCase {
     bool accepted;
 };
 
+void PrintTo(const ExtensionCase& c, std::ostream* os) { *os << "path \"" << c.path << "\""; }
+
 class ExtensionCheck : public ::testing::TestWithParam<ExtensionCase> {};
 
 TEST_P(ExtensionCheck, LooksOnlyAtTheLastFourCharacters)

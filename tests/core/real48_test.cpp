@@ -14,6 +14,8 @@ struct EncodeCase {
     Real48Bytes bytes;
 };
 
+void PrintTo(const EncodeCase& c, std::ostream* os) { *os << "value " << static_cast<double>(c.value); }
+
 class Real48Encode : public ::testing::TestWithParam<EncodeCase> {};
 
 TEST_P(Real48Encode, WritesTheSixBytesAndReadsThemBack)
@@ -35,6 +37,8 @@ struct RoundCase {
     long double input;
     long double expected;
 };
+
+void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.name; }
 
 class Real48Rounding : public ::testing::TestWithParam<RoundCase> {};
 

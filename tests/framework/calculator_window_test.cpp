@@ -48,6 +48,8 @@ struct TypingCase {
     int errors;
 };
 
+void PrintTo(const TypingCase& c, std::ostream* os) { *os << "keys \"" << c.keys << "\""; }
+
 class Typing : public DipoleWindow, public ::testing::WithParamInterface<TypingCase> {};
 
 TEST_P(Typing, EveryKeystrokeIsChecked)
@@ -97,6 +99,8 @@ struct CheckCase {
     const char* L;
     const char* message;
 };
+
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << "f=\"" << c.f << "\" L=\"" << c.L << "\""; }
 
 class RangeChecks : public DipoleWindow, public ::testing::WithParamInterface<CheckCase> {};
 

@@ -102,6 +102,8 @@ struct BadOpenCase {
     const char* message;
 };
 
+void PrintTo(const BadOpenCase& c, std::ostream* os) { *os << c.name; }
+
 class BadProjectFiles : public DipoleProjectFiles, public ::testing::WithParamInterface<BadOpenCase> {};
 
 TEST_P(BadProjectFiles, AreRefusedBeforeAnythingChanges)

@@ -16,6 +16,11 @@ struct DipoleCase {
     Results shown;
 };
 
+void PrintTo(const DipoleCase& c, std::ostream* os)
+{
+    *os << "f=" << static_cast<double>(c.f) << " L=" << static_cast<double>(c.L);
+}
+
 class InfinitesimalDipole : public ::testing::TestWithParam<DipoleCase> {};
 
 TEST_P(InfinitesimalDipole, ShowsTheFiguresOfMeritWithThreeDecimals)
@@ -65,6 +70,11 @@ struct RefusalCase {
     long double L;
     const char* message;
 };
+
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << "f=" << static_cast<double>(c.f) << " L=" << static_cast<double>(c.L);
+}
 
 class InfinitesimalDipoleChecks : public ::testing::TestWithParam<RefusalCase> {};
 
