@@ -4,18 +4,12 @@
 
 #include "core/catalogue.h"
 #include "core/fault.h"
+#include "support/outcome_texts.h"
 
 namespace ondarel {
 namespace {
 
 const CalculatorDescriptor& broadside() { return *findByWindowClass("TForm5"); }
-
-std::vector<std::string> texts(const Outcome& o)
-{
-    std::vector<std::string> t;
-    for (const auto& [field, text] : o.results) t.push_back(text);
-    return t;
-}
 
 struct Example {
     const char* what;
