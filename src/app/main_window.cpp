@@ -39,6 +39,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setWindowIcon(QIcon(programIcon(64, 2.0)));
     // A single fixed border: the window is exactly its client area and menu.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     move(0, 0);
 }
 
