@@ -1,5 +1,6 @@
 #include "plots/wire_pattern_window.h"
 
+#include <QMenuBar>
 #include <QScreen>
 
 #include "core/number_text.h"
@@ -48,8 +49,9 @@ WirePatternWindow::WirePatternWindow(QWidget* parent) : PatternWindowBase(3, par
     setObjectName("TForm3");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    resize(650, 350 + 40);
-    if (const QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(325, 195));
+    // A fixed border around a client area of 650 x 350 under the menu.
+    setFixedSize(650, 350 + menuBar()->sizeHint().height());
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
 
 bool WirePatternWindow::servesCode(int code) const { return callerFor(code) != nullptr; }
