@@ -178,8 +178,6 @@ ArrayChartLevels chartLevels(int sampleCount, Field field)
 
 bool isArrayPatternCode(int code) { return code == 5 || code == 6 || code == 7 || code == 11 || code == 37; }
 
-int rememberedArrayCode(int current, int remembered) { return isArrayPatternCode(current) ? current : remembered; }
-
 ArrayPatternValues readArrayPatternValues(int code, const std::function<std::string(std::string_view)>& fieldText)
 {
     auto value = [&](std::string_view name) { return fieldValue(fieldText(name)); };

@@ -30,11 +30,6 @@ struct ArrayPatternValues {
 
 bool isArrayPatternCode(int code);
 
-// The code the window serves after one of its commands found `current` in
-// the shared window code: an array calculator's code replaces the remembered
-// one, anything else (its own 28 written before printing) keeps it.
-int rememberedArrayCode(int current, int remembered);
-
 // Reads the values of `code` from the calling window's field texts; codes
 // without an array pattern read nothing.
 ArrayPatternValues readArrayPatternValues(int code, const std::function<std::string(std::string_view)>& fieldText);

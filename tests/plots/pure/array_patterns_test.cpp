@@ -276,13 +276,6 @@ TEST(ArrayPatternCodes, OtherCodesHaveNothing)
     }
 }
 
-TEST(ArrayPatternCodes, PrintingKeepsTheCallersCode)
-{
-    EXPECT_EQ(rememberedArrayCode(11, 5), 11);
-    EXPECT_EQ(rememberedArrayCode(28, 11), 11);  // the window's own code before printing
-    EXPECT_EQ(rememberedArrayCode(2, 37), 37);
-}
-
 struct Titles {
     int code;
     DiagramTitle left, right;
