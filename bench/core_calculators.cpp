@@ -2,7 +2,7 @@
 // runs it. Budget: under 1 ms each.
 #include <benchmark/benchmark.h>
 
-#include "core/catalogue.h"
+#include "catalogue/catalogue.h"
 
 namespace {
 

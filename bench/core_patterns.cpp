@@ -2,45 +2,48 @@
 // "&Retangular" for each window code.
 #include <benchmark/benchmark.h>
 
-#include "plots/pure/array_patterns.h"
-#include "plots/pure/rectangular_levels.h"
-#include "plots/pure/wire_patterns.h"
+#include <map>
+#include <string>
+
+#include "antennas/wire/wire_patterns.h"
+#include "catalogue/catalogue.h"
+#include "core/rectangular_levels.h"
 
 namespace {
 
 void WirePolarTables(benchmark::State& state)
 {
-    for (auto _ : state) benchmark::DoNotOptimize(ondarel::wirePolarTables(2, {}));
+    for (auto _ : state) benchmark::DoNotOptimize(ondarel::infinitesimalDipolePolarTables());
 }
 BENCHMARK(WirePolarTables);
 
 void WireRectangularPoints(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(ondarel::rectangularPoints([] { return *ondarel::wireFieldTable(2, {}); }));
+        benchmark::DoNotOptimize(ondarel::rectangularPoints([] { return ondarel::infinitesimalDipoleFieldTable(); }));
 }
 BENCHMARK(WireRectangularPoints);
 
-ondarel::ArrayPatternValues arrayValues()
+// Field texts that every array calculator's pattern reads.
+std::string arrayField(std::string_view name)
 {
-    ondarel::ArrayPatternValues v;
-    v.elements = 10;
-    v.spacing_norm = 0.25L;
-    v.scan_polar_deg = v.scan_chart_deg = 60;
-    v.theta0_deg = 30;
-    v.phi0_deg = 45;
-    v.dx_norm = v.dy_norm = 0.5L;
-    v.elements_x = 10;
-    return v;
+    static const std::map<std::string, std::string, std::less<>> texts = {
+        {"input1", "30"}, {"input2", "45"},  {"input3", "0.5"}, {"input4", "0.5"},
+        {"input5", "10"}, {"input6", "10"},  {"imput2", "10"},  {"imput3", "0.25"},
+        {"imput4", "60"}, {"output2", "60"}, {"Numero", "10"},  {"Espaco", "0.25"}};
+    const auto it = texts.find(name);
+    if (it != texts.end()) return it->second;
+    return "";
 }
 
+// Both polar tables and the chart, as the array pattern window asks its
+// caller's pattern source for them.
 void ArrayTables(benchmark::State& state)
 {
-    const int code = static_cast<int>(state.range(0));
-    const auto v = arrayValues();
+    const ondarel::PatternSource& source = *ondarel::patternSourceFor(static_cast<int>(state.range(0)), "TForm28");
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ondarel::arrayPolarTables(code, v));
-        benchmark::DoNotOptimize(ondarel::arrayChartLevels(code, v));
+        benchmark::DoNotOptimize(source.polarTables(arrayField));
+        benchmark::DoNotOptimize(source.chartPoints(arrayField));
     }
 }
 BENCHMARK(ArrayTables)->Arg(5)->Arg(6)->Arg(7)->Arg(11)->Arg(37);

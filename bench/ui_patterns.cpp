@@ -7,13 +7,13 @@
 #include <QImage>
 #include <QPainter>
 
+#include "antennas/wire/wire_patterns.h"
 #include "app/window_factories.h"
 #include "framework/calculator_window.h"
 #include "framework/painter_canvas.h"
 #include "framework/window_registry.h"
 #include "plots/chart_panel.h"
 #include "plots/pattern_window.h"
-#include "plots/pure/wire_patterns.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ void PolarFillAndDrawBoth(benchmark::State& state)
 {
     QImage image(325, 325, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        const auto tables = wirePolarTables(2, {});
-        for (const PatternTable* table : {&tables->e, &tables->h}) {
+        const auto tables = infinitesimalDipolePolarTables();
+        for (const PatternTable* table : {&tables.e, &tables.h}) {
             QPainter painter(&image);
             PainterCanvas canvas(painter);
             canvas.setFont(CanvasFont{"MS Sans Serif", 13, true});
@@ -41,7 +41,7 @@ void RectangularChartFill(benchmark::State& state)
     for (auto _ : state) {
         chart.clear();
         chart.setLeftAxisFixed(-35, 0);
-        chart.setPoints(rectangularPoints([] { return *wireFieldTable(2, {}); }));
+        chart.setPoints(rectangularPoints([] { return infinitesimalDipoleFieldTable(); }));
     }
 }
 BENCHMARK(RectangularChartFill)->Unit(benchmark::kMillisecond);

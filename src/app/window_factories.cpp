@@ -1,7 +1,7 @@
 #include "app/window_factories.h"
 
 #include "app/about_window.h"
-#include "core/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "framework/calculator_window.h"
 #include "framework/window_registry.h"
 #include "plots/array_pattern_window.h"

@@ -3,9 +3,9 @@
 #include <map>
 #include <optional>
 
+#include "catalogue/catalogue.h"
 #include "cli/json_writer.h"
 #include "cli/pattern_command.h"
-#include "core/catalogue.h"
 #include "core/fault.h"
 #include "core/number_text.h"
 #include "core/project_file.h"

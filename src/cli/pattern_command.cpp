@@ -7,14 +7,11 @@
 #include <optional>
 #include <string_view>
 
+#include "catalogue/catalogue.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
-#include "core/catalogue.h"
 #include "core/fault.h"
 #include "core/number_text.h"
-#include "plots/pure/array_patterns.h"
-#include "plots/pure/rectangular_levels.h"
-#include "plots/pure/wire_patterns.h"
 
 namespace ondarel::cli {
 
@@ -23,9 +20,9 @@ namespace {
 // What the user gave on the command line, and the calculator's own results
 // for any result field a pattern reads: the texts its window would hold
 // after "&Calcular".
-class FieldTexts {
+class CallerTexts {
 public:
-    FieldTexts(const CalculatorDescriptor& d, std::map<std::string, std::string> given)
+    CallerTexts(const CalculatorDescriptor& d, std::map<std::string, std::string> given)
         : d_(d), given_(std::move(given))
     {
     }
@@ -63,86 +60,17 @@ public:
 };
 
 struct PatternData {
-    const char* firstName;
-    const char* secondName;
+    std::string firstName;
+    std::string secondName;
     PatternTable first{};
     PatternTable second{};
     std::vector<ChartPoint> chart;
 };
 
-// A calculator whose diagrams a pattern window draws: the fields it may be
-// given (inputs, and the results the pattern reads) and how the window
-// builds its tables from the calculator's field texts.
-struct PatternSource {
-    std::string_view extension;
-    int code;
-    std::vector<std::string_view> readFields;  // beyond the calculator's inputs
-    PatternData (*build)(int code, FieldTexts& fields);
-};
-
-PatternData wirePattern(int code, FieldTexts& fields)
+const PatternSource* sourceOf(const CalculatorDescriptor* d)
 {
-    WirePatternValues v;
-    switch (code) {
-        case 8:
-            v.frequency_mhz = fieldValue(fields("input1"));
-            v.spacing_m = fieldValue(fields("output1"));
-            v.turns = fieldValue(fields("output7"));
-            break;
-        case 10:
-            v.frequency_mhz = fieldValue(fields("input1"));
-            v.loop_radius_norm = fieldValue(fields("input2"));
-            break;
-        case 12: v.normal_mode_nl = fieldValue(fields("input4")); break;
-        default: break;
-    }
-    PatternData data{"E-plane", "H-plane"};
-    const WirePolarTables tables = *wirePolarTables(code, v);
-    data.first = tables.e;
-    data.second = tables.h;
-    data.chart = rectangularPoints([&] { return *wireFieldTable(code, v); });
-    return data;
-}
-
-// The array window's chart adds (k, L(k)) then (−k, L(k)).
-PatternData arrayPattern(int code, FieldTexts& fields)
-{
-    const ArrayPatternValues v = readArrayPatternValues(code, [&](std::string_view f) { return fields(f); });
-    PatternData data{"left", "right"};
-    const ArrayPolarTables tables = *arrayPolarTables(code, v);
-    data.first = tables.left;
-    data.second = tables.right;
-    const ArrayChartLevels levels = *arrayChartLevels(code, v);
-    for (int k = 1; k <= 180; ++k) {
-        data.chart.push_back({k, levels[static_cast<std::size_t>(k)]});
-        data.chart.push_back({-k, levels[static_cast<std::size_t>(k)]});
-    }
-    return data;
-}
-
-const std::vector<PatternSource>& patternSources()
-{
-    static const std::vector<PatternSource> sources = {
-        {"dip", 2, {}, wirePattern},
-        {"mag", 8, {"input1", "output1", "output7"}, wirePattern},
-        {"aec", 10, {"input1", "input2"}, wirePattern},
-        {"mng", 12, {"input4"}, wirePattern},
-        {"abd", 5, {}, arrayPattern},
-        {"aef", 7, {}, arrayPattern},
-        {"ahw", 37, {}, arrayPattern},
-        {"aph", 11, {"output2"}, arrayPattern},
-        {"apl", 6, {}, arrayPattern},
-    };
-    return sources;
-}
-
-const PatternSource* sourceFor(const std::string& extension)
-{
-    const CalculatorDescriptor* d = findByExtension(extension);
-    if (!d) return nullptr;
-    for (const auto& source : patternSources())
-        if (source.extension == d->file.extension) return &source;
-    return nullptr;
+    if (!d || !d->pattern || !d->pattern->source.polarTables) return nullptr;
+    return &d->pattern->source;
 }
 
 std::optional<std::map<std::string, std::string>> givenTexts(const CalculatorDescriptor& d, const PatternSource& source,
@@ -153,8 +81,8 @@ std::optional<std::map<std::string, std::string>> givenTexts(const CalculatorDes
     for (const std::string& a : assignments) {
         const auto eq = a.find('=');
         const std::string name = a.substr(0, eq);
-        const bool readable = d.inputIndex(name) >= 0 || std::find(source.readFields.begin(), source.readFields.end(),
-                                                                   name) != source.readFields.end();
+        const bool readable = d.inputIndex(name) >= 0 || std::find(source.fieldsRead.begin(), source.fieldsRead.end(),
+                                                                   name) != source.fieldsRead.end();
         if (eq == std::string::npos || !readable) {
             err << "unknown input '" << name << "' for " << d.file.extension << "\n";
             return std::nullopt;
@@ -179,7 +107,7 @@ std::string number(long double v)
 
 void printCsv(std::ostream& out, const PatternData& p)
 {
-    auto table = [&](const char* heading, const PatternTable& t) {
+    auto table = [&](const std::string& heading, const PatternTable& t) {
         out << "# " << heading << "\nangle,value\n";
         for (int k = 1; k <= 360; ++k) out << k << "," << number(t[k]) << "\n";
     };
@@ -227,23 +155,26 @@ int runPattern(const std::vector<std::string>& args, bool json, std::ostream& ou
         err << "usage: ondarel-calc [--json] pattern <ext> name=value ...\n";
         return kUsage;
     }
-    const PatternSource* source = sourceFor(args[1]);
-    const CalculatorDescriptor* d = source ? findByExtension(source->extension) : nullptr;
-    if (!source || !d) {
+    const CalculatorDescriptor* d = findByExtension(args[1]);
+    const PatternSource* source = sourceOf(d);
+    if (!source) {
         err << "no pattern for '" << args[1] << "'\n";
         return kUsage;
     }
     auto given = givenTexts(*d, *source, {args.begin() + 2, args.end()}, err);
     if (!given) return kUsage;
     try {
-        FieldTexts fields(*d, std::move(*given));
-        const PatternData data = source->build(source->code, fields);
+        CallerTexts fields(*d, std::move(*given));
+        const FieldTexts read = [&fields](std::string_view field) { return fields(field); };
+        const PolarTables tables = source->polarTables(read);
+        const PatternData data{source->tableNames[0], source->tableNames[1], tables.left, tables.right,
+                               source->chartPoints(read)};
         if (json)
-            printJson(out, d->file.extension, source->code, data);
+            printJson(out, d->file.extension, d->code, data);
         else
             printCsv(out, data);
         return kComputed;
-    } catch (const FieldTexts::Refused& refused) {
+    } catch (const CallerTexts::Refused& refused) {
         printMessage(out, json, "refusal", refused.message);
         return kRefused;
     } catch (...) {

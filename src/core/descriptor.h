@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/pattern_source.h"
+
 namespace ondarel {
 
 enum class StatusForm { Bare, Bracketed };  // "name" or "Ondarel[ name ]"
@@ -23,6 +25,16 @@ struct ProjectFileSpec {
     std::string refusal;           // warning shown for a wrong extension
     std::size_t valueCount() const { return decimals.size(); }
 };
+
+// The two warnings shown for a file of another extension.
+inline constexpr const char* kRefusalThisProgram = "Este programa não pode abrir este arquivo";
+inline constexpr const char* kRefusalOndarel = "O Ondarel não pode abrir este arquivo";
+
+// A project file's data; an empty save filter takes the open filter's first
+// description with "|*.ext|Todos os arquivos [*.*]|*.*".
+ProjectFileSpec projectFile(std::string extension, std::string defaultName, std::vector<int> decimals,
+                            StatusForm status, std::string refusal, std::string openFilter, std::string saveFilter = "",
+                            bool captionOnSaveAs = false);
 
 struct InputRow {
     std::string name;   // widget object name, e.g. "input1"
@@ -52,6 +64,7 @@ struct PatternLink {
     std::string caption;
     std::string chartTitle;
     bool polarLast = false;  // run "&Retangular" then "P&olar"
+    PatternSource source;    // what the pattern window draws for this calculator
 };
 
 struct GeometryLink {

@@ -1,7 +1,7 @@
 #pragma once
 #include <QPainter>
 
-#include "plots/pure/canvas.h"
+#include "core/canvas.h"
 
 namespace ondarel {
 

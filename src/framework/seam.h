@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "plots/pure/canvas.h"
+#include "core/canvas.h"
 
 class QWidget;
 class QPrinter;

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "plots/pure/rectangular_levels.h"
+#include "core/rectangular_levels.h"
 
 QT_BEGIN_NAMESPACE
 class QChart;

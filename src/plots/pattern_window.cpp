@@ -5,6 +5,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "catalogue/catalogue.h"
 #include "framework/command_guard.h"
 #include "framework/tool_icons.h"
 #include "framework/window_registry.h"
@@ -16,7 +17,7 @@ PatternWindowBase::PatternWindowBase(int ownCode, QWidget* parent)
       ownCode_(ownCode),
       pages_(new QTabWidget(this)),
       polar_(new PolarPage(
-          left_, right_, [this] { return polarCaptions(rememberedCode_); }, pages_)),
+          left_, right_, [this] { return polarCaptions(sourceFor(rememberedCode_)); }, pages_)),
       chart_(new ChartPanel(pages_))
 {
     chart_->setObjectName("Chart1");
@@ -64,12 +65,27 @@ int PatternWindowBase::calculatorCode()
     return rememberedCode_;
 }
 
+const PatternSource* PatternWindowBase::sourceFor(int code) const
+{
+    return patternSourceFor(code, QStringLiteral("TForm%1").arg(ownCode_).toStdString());
+}
+
 std::optional<int> PatternWindowBase::liveCalculatorCode()
 {
     const int code = calculatorCode();
     if (!servesCode(code)) return std::nullopt;
-    if (!WindowRegistry::instance().find(callerWindowClass(code))) return std::nullopt;
+    if (!WindowRegistry::instance().find(QString::fromStdString(findByCode(code)->windowClass))) return std::nullopt;
     return code;
+}
+
+FieldTexts PatternWindowBase::callerFields(int code) const
+{
+    const QString windowClass = QString::fromStdString(findByCode(code)->windowClass);
+    return [windowClass](std::string_view field) {
+        const auto text =
+            WindowRegistry::instance().fieldText(windowClass, QString::fromUtf8(field.data(), qsizetype(field.size())));
+        return text.value_or("").toStdString();
+    };
 }
 
 void PatternWindowBase::polarCommand()
@@ -77,10 +93,9 @@ void PatternWindowBase::polarCommand()
     guarded([this] {
         const auto code = liveCalculatorCode();
         if (!code) return;
-        PatternTable left{}, right{};
-        fillPolarTables(*code, left, right);
-        left_ = left;
-        right_ = right;
+        const PolarTables tables = sourceFor(*code)->polarTables(callerFields(*code));
+        left_ = tables.left;
+        right_ = tables.right;
         polar_->redraw();
         pages_->setCurrentWidget(polar_);
     });
@@ -93,7 +108,7 @@ void PatternWindowBase::rectangularCommand()
         if (!code) return;
         chart_->clear();
         chart_->setLeftAxisFixed(-35, 0);
-        chart_->setPoints(chartPoints(*code));
+        chart_->setPoints(sourceFor(*code)->chartPoints(callerFields(*code)));
         pages_->setCurrentWidget(chart_);
     });
 }
@@ -123,7 +138,7 @@ void PatternWindowBase::printPolarPages()
     if (!copies) return;
     for (int copy = 0; copy < *copies; ++copy) {
         auto job = seam.beginPrintJob();
-        printPolarPage(job->canvas(), rememberedCode_);
+        printPolarPage(job->canvas(), sourceFor(rememberedCode_));
         job->end();
     }
 }

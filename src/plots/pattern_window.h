@@ -1,10 +1,12 @@
 #pragma once
 // The pattern window shared by the wire and array diagrams: "Polar" and
 // "Retangular" pages, the "&Gráficos" menu, the tool bar, and the calculator
-// code it remembers across printing. Subclasses supply the patterns.
+// code it remembers across printing. What it draws for a calculator comes
+// from that calculator's pattern source; subclasses supply the page layout.
 #include <QMainWindow>
 #include <optional>
 
+#include "core/pattern_source.h"
 #include "framework/linked_windows.h"
 #include "plots/chart_panel.h"
 #include "plots/polar_paint_box.h"
@@ -40,17 +42,18 @@ public:
     int calculatorCode();
 
 protected:
-    virtual bool servesCode(int code) const = 0;
-    virtual QString callerWindowClass(int code) const = 0;
-    virtual void fillPolarTables(int code, PatternTable& left, PatternTable& right) = 0;
-    virtual std::vector<ChartPoint> chartPoints(int code) = 0;
-    virtual void printPolarPage(Canvas& page, int code) = 0;
-    virtual std::vector<CaptionStrip::Caption> polarCaptions(int code) const = 0;
+    virtual void printPolarPage(Canvas& page, const PatternSource* source) = 0;
+    virtual std::vector<CaptionStrip::Caption> polarCaptions(const PatternSource* source) const = 0;
 
-    // The code to serve, or nullopt when the calling calculator has gone.
-    std::optional<int> liveCalculatorCode();
+    // The source of a calculator code whose diagrams this window draws.
+    const PatternSource* sourceFor(int code) const;
 
 private:
+    bool servesCode(int code) const { return sourceFor(code) != nullptr; }
+    // The code to serve, or nullopt when the calling calculator has gone.
+    std::optional<int> liveCalculatorCode();
+    FieldTexts callerFields(int code) const;
+
     int ownCode_;
     int rememberedCode_ = 0;
     PatternTable left_{};

@@ -1,5 +1,9 @@
 #include "antennas/arrays/broadside_array.h"
 
+#include <cmath>
+
+#include "antennas/arrays/array_patterns.h"
+
 #include "core/checked_math.h"
 #include "core/data_sheet.h"
 #include "core/decibel.h"
@@ -47,8 +51,28 @@ Checked<BroadsideArrayResults> computeBroadsideArray(const BroadsideArrayInputs&
     return r;
 }
 
-void describeBroadsideArray(CalculatorDescriptor& d)
+namespace {
+
+// sin(N·ψ/2) / (N·sin(ψ/2)), ψ = k·d·cos θ.
+float broadsideFunction(const ArrayPatternValues& v, float theta)
 {
+    const float N = static_cast<float>(v.elements);
+    const float psi = 2 * 3.14159265f * static_cast<float>(v.spacing_norm) * std::cos(theta);
+    return std::sin(N * psi / 2) / (N * std::sin(psi / 2));
+}
+
+}  // namespace
+
+CalculatorDescriptor broadsideArrayCalculator()
+{
+    CalculatorDescriptor d;
+    d.windowClass = "TForm5";
+    d.code = 5;
+    d.title = "Arranjo de Antenas - Broadside";
+    d.file = projectFile("abd", "ArBroad1.abd", {2, 3}, StatusForm::Bare, kRefusalOndarel,
+                         "Projetos de antenas|*.abd|Todos os arquivos [*.*]|*.*",
+                         "Projetos de antenas|*.abd|Todos os arquivos [*.*]|*.*");
+    using V = ArrayPatternValues;
     using In = BroadsideArrayInputs;
     using Out = BroadsideArrayResults;
     d.inputs = {
@@ -94,9 +118,17 @@ void describeBroadsideArray(CalculatorDescriptor& d)
                   .line(950, "HPBW - Largura de feixe de meia potência (graus):", "output6")
                   .line(1000, "FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", "output7")
                   .line(1050, "Diretividade(dB):", "output8");
-    d.pattern = PatternLink{"TForm28", "Diagrama de Irradiação do Arranjo Broadside",
-                            "Diagrama de Irradiação Retangular do Fator do Arranjo Broadside", true};
+    d.pattern = PatternLink{
+        "TForm28", "Diagrama de Irradiação do Arranjo Broadside",
+        "Diagrama de Irradiação Retangular do Fator do Arranjo Broadside", true,
+        arrayPatternSource({{{"input2", &V::elements}, {"input3", &V::spacing_norm}},
+                            broadsidePolarTables,
+                            broadsideChartLevels,
+                            {{{"Diagrama do Fator do Arranjo", 90}, {"Diagrama do Campo Total do Arranjo", 390}}},
+                            "Diagrama de Irradiação para Arranjo Broadside.",
+                            broadsideFunction})};
     d.caption3d = "Diagrama de Irradiação 3D do Arranjo Broadside";
+    return d;
 }
 
 }  // namespace ondarel

@@ -27,6 +27,6 @@ struct BroadsideArrayResults {
 // leaves its domain.
 Checked<BroadsideArrayResults> computeBroadsideArray(const BroadsideArrayInputs& in);
 
-void describeBroadsideArray(CalculatorDescriptor& d);
+CalculatorDescriptor broadsideArrayCalculator();
 
 }  // namespace ondarel

@@ -1,5 +1,9 @@
 #include "antennas/arrays/end_fire_array.h"
 
+#include <cmath>
+
+#include "antennas/arrays/array_patterns.h"
+
 #include "core/checked_math.h"
 #include "core/data_sheet.h"
 #include "core/decibel.h"
@@ -50,8 +54,28 @@ Checked<EndFireArrayResults> computeEndFireArray(const EndFireArrayInputs& in)
     return r;
 }
 
-void describeEndFireArray(CalculatorDescriptor& d)
+namespace {
+
+// sin(N·x)/(N·x), x = π·d·(cos θ + 1).
+float endFireFunction(const ArrayPatternValues& v, float theta)
 {
+    const float N = static_cast<float>(v.elements);
+    const float x = 3.14159265f * static_cast<float>(v.spacing_norm) * (std::cos(theta) + 1);
+    return std::sin(N * x) / (N * x);
+}
+
+}  // namespace
+
+CalculatorDescriptor endFireArrayCalculator()
+{
+    CalculatorDescriptor d;
+    d.windowClass = "TForm7";
+    d.code = 7;
+    d.title = "Arranjo de Antenas - End-Fire";
+    d.file = projectFile("aef", "ArEndFile1.aef", {3, 3}, StatusForm::Bracketed, kRefusalOndarel,
+                         "Projetos de antenas|*.aef|Todos os arquivos|*.*",
+                         "Projetos de antenas|*.aef|Todos os arquivos [*.*]|*.*");
+    using V = ArrayPatternValues;
     using In = EndFireArrayInputs;
     using Out = EndFireArrayResults;
     d.inputs = {
@@ -100,8 +124,16 @@ void describeEndFireArray(CalculatorDescriptor& d)
                   .line(1000, "FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", "output7")
                   .line(1050, "Diretividade(dB):", "output11");
     d.pattern = PatternLink{"TForm28", "Diagrama de Irradiação do Arranjo End-Fire",
-                            "Diagrama de Irradiação Retangular do Fator do Arranjo End-Fire", true};
+                            "Diagrama de Irradiação Retangular do Fator do Arranjo End-Fire", true,
+                            arrayPatternSource({{{"input2", &V::elements}, {"input3", &V::spacing_norm}},
+                                                endFirePolarTables,
+                                                endFireChartLevels,
+                                                {{{"Diagrama do Fator do Arranjo para Theta = 0°", 35},
+                                                  {"Diagrama do Fator do Arranjo para Theta = 180°", 350}}},
+                                                "Diagrama de Irradiação para Arranjo End-Fire.",
+                                                endFireFunction})};
     d.caption3d = "Diagrama de Irradiação 3D do Fator do Arranjo End-Fire";
+    return d;
 }
 
 }  // namespace ondarel

@@ -29,6 +29,6 @@ struct EndFireArrayResults {
 // leaves [−1, 1].
 Checked<EndFireArrayResults> computeEndFireArray(const EndFireArrayInputs& in);
 
-void describeEndFireArray(CalculatorDescriptor& d);
+CalculatorDescriptor endFireArrayCalculator();
 
 }  // namespace ondarel

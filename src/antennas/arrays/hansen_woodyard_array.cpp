@@ -1,5 +1,9 @@
 #include "antennas/arrays/hansen_woodyard_array.h"
 
+#include <cmath>
+
+#include "antennas/arrays/array_patterns.h"
+
 #include "core/checked_math.h"
 #include "core/data_sheet.h"
 #include "core/decibel.h"
@@ -55,8 +59,29 @@ Checked<HansenWoodyardArrayResults> computeHansenWoodyardArray(const HansenWoody
     return r;
 }
 
-void describeHansenWoodyardArray(CalculatorDescriptor& d)
+namespace {
+
+// sin(N·ψ/2) / (N·sin(ψ/2)), ψ = k·d·cos θ − (k·d + 2.94/N).
+float hansenWoodyardFunction(const ArrayPatternValues& v, float theta)
 {
+    const float N = static_cast<float>(v.elements);
+    const float kd = 2 * 3.14159265f * static_cast<float>(v.spacing_norm);
+    const float psi = kd * std::cos(theta) - (kd + 2.94f / N);
+    return std::sin(N * psi / 2) / (N * std::sin(psi / 2));
+}
+
+}  // namespace
+
+CalculatorDescriptor hansenWoodyardArrayCalculator()
+{
+    CalculatorDescriptor d;
+    d.windowClass = "TForm37";
+    d.code = 37;
+    d.title = "Arranjo de Antenas - Hansen-Woodyard";
+    d.file = projectFile("ahw", "ArHanWood1.ahw", {3, 3}, StatusForm::Bracketed, kRefusalOndarel,
+                         "Arranjo de antenas Hansen|*.ahw|Todos os arquivos|*.*",
+                         "Projetos de antenas|*.ahw|Todos os arquivos [*.*]|*.*");
+    using V = ArrayPatternValues;
     using In = HansenWoodyardArrayInputs;
     using Out = HansenWoodyardArrayResults;
     d.inputs = {
@@ -107,8 +132,16 @@ void describeHansenWoodyardArray(CalculatorDescriptor& d)
                   .line(1000, "FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", "Larseg")
                   .line(1050, "Diretividade(dB):", "Diretivi");
     d.pattern = PatternLink{"TForm28", "Diagrama de Irradiação do Arranjo Hansen-Woodyard",
-                            "Diagrama de Irradiação Retangular do Fator do Arranjo Hansen-Woodyard", true};
+                            "Diagrama de Irradiação Retangular do Fator do Arranjo Hansen-Woodyard", true,
+                            arrayPatternSource({{{"Numero", &V::elements}, {"Espaco", &V::spacing_norm}},
+                                                hansenWoodyardPolarTables,
+                                                hansenWoodyardChartLevels,
+                                                {{{"Diagrama do Fator de Arranjo para Theta = 0°", 50},
+                                                  {"Diagrama do Fator do Arranjo para Theta = 180°", 350}}},
+                                                "Diagrama de Irradiação para Arranjo Hansen-Woodyard.",
+                                                hansenWoodyardFunction})};
     d.caption3d = "Diagrama de Irradiação 3D do Fator do Arranjo Hansen-Woodyard";
+    return d;
 }
 
 }  // namespace ondarel

@@ -29,6 +29,6 @@ struct HansenWoodyardArrayResults {
 // inverse cosine leaves [−1, 1] (the first-null one follows below 0.25).
 Checked<HansenWoodyardArrayResults> computeHansenWoodyardArray(const HansenWoodyardArrayInputs& in);
 
-void describeHansenWoodyardArray(CalculatorDescriptor& d);
+CalculatorDescriptor hansenWoodyardArrayCalculator();
 
 }  // namespace ondarel

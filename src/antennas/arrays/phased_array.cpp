@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "antennas/arrays/array_patterns.h"
+
 #include "core/checked_math.h"
 #include "core/data_sheet.h"
 #include "core/real48.h"
@@ -64,8 +66,30 @@ Checked<PhasedArrayResults> computePhasedArray(const PhasedArrayInputs& in)
     return r;
 }
 
-void describePhasedArray(CalculatorDescriptor& d)
+namespace {
+
+// With s = cos θ + cos θm: 1 where s = 0, else sin(N·x)/(N·x), x = π·d·s;
+// θm is the beam direction shown in the results.
+float phasedFunction(const ArrayPatternValues& v, float theta)
 {
+    const float N = static_cast<float>(v.elements);
+    const float s = std::cos(theta) + std::cos(static_cast<float>(v.scan_polar_deg) * 3.14159265f / 180);
+    if (s == 0) return 1;
+    const float x = 3.14159265f * static_cast<float>(v.spacing_norm) * s;
+    return std::sin(N * x) / (N * x);
+}
+
+}  // namespace
+
+CalculatorDescriptor phasedArrayCalculator()
+{
+    CalculatorDescriptor d;
+    d.windowClass = "TForm11";
+    d.code = 11;
+    d.title = "Arranjo de Antenas - Phased (Scanning)";
+    d.file = projectFile("aph", "ArPhased1.aph", {3, 3, 3}, StatusForm::Bracketed, kRefusalOndarel,
+                         "Projetos de antenas|*.aph|Todos os arquivos|*.*");
+    using V = ArrayPatternValues;
     using In = PhasedArrayInputs;
     using Out = PhasedArrayResults;
     d.inputs = {
@@ -110,9 +134,20 @@ void describePhasedArray(CalculatorDescriptor& d)
                   .line(900, "FNBW - Largura de feixe do primeiro nulo (graus):", "output6")
                   .line(950, "HPBW - Largura de feixe de meia potência (graus):", "output7")
                   .line(1000, "FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", "output8");
-    d.pattern = PatternLink{"TForm28", "Diagrama de Irradiação do Arranjo de Fase \"Phased(Scanning)\"",
-                            "Diagrama de Irradiação Retangular do Fator do Arranjo de Fase \"Phased(Scanning)\"", true};
+    d.pattern = PatternLink{
+        "TForm28", "Diagrama de Irradiação do Arranjo de Fase \"Phased(Scanning)\"",
+        "Diagrama de Irradiação Retangular do Fator do Arranjo de Fase \"Phased(Scanning)\"", true,
+        arrayPatternSource({{{"imput2", &V::elements},
+                             {"imput3", &V::spacing_norm},
+                             {"output2", &V::scan_polar_deg},
+                             {"imput4", &V::scan_chart_deg}},
+                            phasedPolarTables,
+                            phasedChartLevels,
+                            {{{"Diagrama do Fator do Arranjo", 50}, {"Diagrama do Campo Total do Arranjo", 350}}},
+                            "Diagrama de Irradiação para Arranjo de Fase.",
+                            phasedFunction})};
     d.caption3d = "Diagrama de Irradiação 3D do Fator do Arranjo de Fase \"Phased(Scanning)\"";
+    return d;
 }
 
 }  // namespace ondarel

@@ -27,6 +27,6 @@ struct PhasedArrayResults {
 // [−1, 1] (a small N·d).
 Checked<PhasedArrayResults> computePhasedArray(const PhasedArrayInputs& in);
 
-void describePhasedArray(CalculatorDescriptor& d);
+CalculatorDescriptor phasedArrayCalculator();
 
 }  // namespace ondarel

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "antennas/arrays/array_patterns.h"
+
 #include "core/checked_math.h"
 #include "core/data_sheet.h"
 #include "core/decibel.h"
@@ -65,8 +67,35 @@ Checked<PlanarArrayResults> computePlanarArray(const PlanarArrayInputs& in)
     return r;
 }
 
-void describePlanarArray(CalculatorDescriptor& d)
+namespace {
+
+// The product of both axis factors, with sin θ standing alone in each (no
+// azimuth dependence).
+float planarFunction(const ArrayPatternValues& v, float theta)
 {
+    const float pi = 3.14159265f;
+    const float M = static_cast<float>(v.elements_x);
+    const float N = static_cast<float>(v.elements);
+    const float theta0 = static_cast<float>(v.theta0_deg) * pi / 180;
+    const float phi0 = static_cast<float>(v.phi0_deg) * pi / 180;
+    const float s = std::sin(theta);
+    const float psi_x = 2 * pi * static_cast<float>(v.dx_norm) * (s - std::sin(theta0) * std::cos(phi0));
+    const float psi_y = 2 * pi * static_cast<float>(v.dy_norm) * (s - std::sin(theta0) * std::sin(phi0));
+    return std::sin(M * psi_x / 2) / (M * std::sin(psi_x / 2)) * (std::sin(N * psi_y / 2) / (N * std::sin(psi_y / 2)));
+}
+
+}  // namespace
+
+CalculatorDescriptor planarArrayCalculator()
+{
+    CalculatorDescriptor d;
+    d.windowClass = "TForm6";
+    d.code = 6;
+    d.title = "Arranjo de Antenas Planar";
+    d.closePolicy = ClosePolicy::Hide;
+    d.file = projectFile("apl", "ARPlan.apl", {2, 2, 2, 2}, StatusForm::Bare, kRefusalOndarel,
+                         "Projetos de antenas|*.apl|Todos os arquivos [*.*]|*.*", "", true);
+    using V = ArrayPatternValues;
     using In = PlanarArrayInputs;
     using Out = PlanarArrayResults;
     d.inputs = {
@@ -131,8 +160,21 @@ void describePlanarArray(CalculatorDescriptor& d)
                   .line(1150, "L.F. de 1/2 potência perpendicular ao plano de elevação(graus):", "output6")
                   .line(1200, "Diretividade(dB):", "output7");
     d.pattern = PatternLink{"TForm28", "Diagrama de Irradiação do Fator do Arranjo Planar",
-                            "Diagrama de Irradiação Retangular do Fator do Arranjo Planar", true};
+                            "Diagrama de Irradiação Retangular do Fator do Arranjo Planar", true,
+                            arrayPatternSource({{{"input1", &V::theta0_deg},
+                                                 {"input2", &V::phi0_deg},
+                                                 {"input3", &V::dx_norm},
+                                                 {"input4", &V::dy_norm},
+                                                 {"input5", &V::elements_x},
+                                                 {"input6", &V::elements}},
+                                                planarPolarTables,
+                                                planarChartLevels,
+                                                {{{"Diagrama do Fator do Arranjo Planar para Phi = 0° ou 90°", 10},
+                                                  {"Diagrama do Fator do Arranjo Planar para Phi = 45°", 350}}},
+                                                "Diagrama de Irradiação para Arranjo Planar.",
+                                                planarFunction})};
     d.caption3d = "Diagrama de Irradiação do Fator do Arranjo Planar";
+    return d;
 }
 
 }  // namespace ondarel

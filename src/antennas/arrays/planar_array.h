@@ -30,6 +30,6 @@ struct PlanarArrayResults {
 // sin θ0·cos φ0 equals 1/dx exactly.
 Checked<PlanarArrayResults> computePlanarArray(const PlanarArrayInputs& in);
 
-void describePlanarArray(CalculatorDescriptor& d);
+CalculatorDescriptor planarArrayCalculator();
 
 }  // namespace ondarel

@@ -1,8 +1,12 @@
 #include "antennas/wire/infinitesimal_dipole.h"
 
+#include <cmath>
+
+#include "antennas/wire/wire_patterns.h"
 #include "core/checked_math.h"
 #include "core/data_sheet.h"
 #include "core/decibel.h"
+#include "core/limits.h"
 #include "core/real48.h"
 
 namespace ondarel {
@@ -17,7 +21,7 @@ Checked<InfinitesimalDipoleResults> computeInfinitesimalDipole(const Infinitesim
     const long double wavelength_m = store48(xmath::div(300, f));
     const long double length_m = store48(L * wavelength_m);
     // The limit is strict: L = 0.02 itself is refused.
-    if (L >= 0.02L) return Refusal{"Parametro fora das especificações, veja condição de L<0.02!"};
+    if (L >= storedLimit(0.02L)) return Refusal{"Parametro fora das especificações, veja condição de L<0.02!"};
 
     InfinitesimalDipoleResults r;
     r.radiation_resistance_ohm = store48(789.5683520871486895L * L * L);  // 80π² L²
@@ -28,8 +32,20 @@ Checked<InfinitesimalDipoleResults> computeInfinitesimalDipole(const Infinitesim
     return r;
 }
 
-void describeInfinitesimalDipole(CalculatorDescriptor& d)
+namespace {
+
+float dipoleFunction(const WirePatternValues&, float theta) { return std::sin(theta); }
+
+}  // namespace
+
+CalculatorDescriptor infinitesimalDipoleCalculator()
 {
+    CalculatorDescriptor d;
+    d.windowClass = "TForm2";
+    d.code = 2;
+    d.title = "Antena Dipolo Elementar ou Infinitesimal";
+    d.file = projectFile("dip", "DipElem1.dip", {3, 3}, StatusForm::Bare, kRefusalThisProgram,
+                         "Projetos de antenas|*.dip|Todos os  arquivos [*.*]|*.*");
     using In = InfinitesimalDipoleInputs;
     using Out = InfinitesimalDipoleResults;
     d.inputs = {
@@ -64,9 +80,12 @@ void describeInfinitesimalDipole(CalculatorDescriptor& d)
                   .line(550, "Diretividade(dB):", "output5")
                   .line(600, "Área efetiva máxima(m²):", "output6");
     d.pattern = PatternLink{"TForm3", "Diagrama de Irradiação do Dipolo Elementar ou Infinitesimal",
-                            "Diagrama de irradiação retangular da antena dipolo infinitesimal", false};
+                            "Diagrama de irradiação retangular da antena dipolo infinitesimal", false,
+                            wirePatternSource({}, infinitesimalDipolePolarTables, infinitesimalDipoleFieldTable,
+                                              "Diagrama da Antena Dipolo Elementar ou Infinitesimal", dipoleFunction)};
     d.caption3d = "Diagrama de Irradiação 3D do Dipolo Elementar ou Infinitesimal";
     d.geometry = GeometryLink{"TForm9", 0};
+    return d;
 }
 
 }  // namespace ondarel

@@ -19,6 +19,6 @@ struct InfinitesimalDipoleResults {
 
 Checked<InfinitesimalDipoleResults> computeInfinitesimalDipole(const InfinitesimalDipoleInputs& in);
 
-void describeInfinitesimalDipole(CalculatorDescriptor& d);
+CalculatorDescriptor infinitesimalDipoleCalculator();
 
 }  // namespace ondarel

@@ -3,15 +3,10 @@
 // spokes and the pattern curve, drawn on any Canvas. The screen paint boxes
 // and the printed page share it and differ only in centre, radius and the
 // pen width of the grid.
-#include <array>
-
-#include "plots/pure/canvas.h"
+#include "core/canvas.h"
+#include "core/pattern_table.h"
 
 namespace ondarel {
-
-// 360 pattern samples, sample k at θ = k degrees for k = 1 … 360; there is no
-// sample for 0 degrees (sample 360 stands for it) and entry [0] is unused.
-using PatternTable = std::array<long double, 361>;
 
 enum class PolarPlane { E, H };  // left box (vertical plane), right box (horizontal plane)
 

@@ -6,9 +6,8 @@
 #include <set>
 #include <sstream>
 
-#include "antennas/arrays/array_calculators.h"
+#include "catalogue/catalogue.h"
 #include "cli/commands.h"
-#include "core/catalogue.h"
 
 namespace ondarel {
 namespace {
@@ -188,9 +187,7 @@ TEST(ArrayDescriptors, TwoLineLabelsKeepTheirBreak)
 
 TEST(ArrayDescriptors, LeaveOtherCalculatorsAlone)
 {
-    CalculatorDescriptor d;
-    d.windowClass = "TForm13";
-    describeArrayCalculator(d);
+    const CalculatorDescriptor& d = *findByWindowClass("TForm13");
     EXPECT_FALSE(d.implemented());
     EXPECT_TRUE(d.inputs.empty());
     EXPECT_TRUE(d.sheet.empty());

@@ -1,7 +1,7 @@
 // End-fire array through its descriptor: displayed texts, refusals, faults.
 #include <gtest/gtest.h>
 
-#include "core/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "core/fault.h"
 #include "support/outcome_texts.h"
 

@@ -2,7 +2,7 @@
 // rules, refusals and faults.
 #include <gtest/gtest.h>
 
-#include "core/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "core/fault.h"
 #include "support/outcome_texts.h"
 

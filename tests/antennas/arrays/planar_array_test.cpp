@@ -2,7 +2,7 @@
 // order, and the faults of the inverse cosine and the azimuth quotient.
 #include <gtest/gtest.h>
 
-#include "core/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "core/fault.h"
 #include "support/outcome_texts.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "core/fault.h"
 
 namespace ondarel {

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "antennas/wire/wire_patterns.h"
+#include "catalogue/catalogue.h"
 #include "plots/pure/recording_canvas.h"
-#include "plots/pure/wire_patterns.h"
 
 namespace ondarel {
 namespace {
@@ -13,9 +14,10 @@ using test::RecordingCanvas;
 
 RecordingCanvas printed(int code)
 {
-    const auto tables = *wirePolarTables(2, {});
+    const auto tables = infinitesimalDipolePolarTables();
+    const PatternSource* source = patternSourceFor(code, "TForm3");
     RecordingCanvas page;
-    printWirePolarPage(page, code, tables.e, tables.h);
+    printWirePolarPage(page, source ? source->printTitle : std::nullopt, tables.e, tables.h);
     return page;
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "plots/pure/canvas.h"
+#include "core/canvas.h"
 
 namespace ondarel::test {
 

@@ -1,4 +1,4 @@
-#include "plots/pure/rectangular_levels.h"
+#include "core/rectangular_levels.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "plots/pure/array_patterns.h"
+#include "antennas/arrays/array_patterns.h"
 
 #include <cmath>
 
@@ -176,106 +176,94 @@ ArrayChartLevels chartLevels(int sampleCount, Field field)
 
 }  // namespace
 
-bool isArrayPatternCode(int code) { return code == 5 || code == 6 || code == 7 || code == 11 || code == 37; }
-
-ArrayPatternValues readArrayPatternValues(int code, const std::function<std::string(std::string_view)>& fieldText)
+ArrayPolarTables broadsidePolarTables(const ArrayPatternValues& v)
 {
-    auto value = [&](std::string_view name) { return fieldValue(fieldText(name)); };
-    ArrayPatternValues v;
-    switch (code) {
-        case 5:
-        case 7:
-            v.elements = value("input2");
-            v.spacing_norm = value("input3");
-            break;
-        case 11:
-            v.elements = value("imput2");
-            v.spacing_norm = value("imput3");
-            v.scan_polar_deg = value("output2");
-            v.scan_chart_deg = value("imput4");
-            break;
-        case 37:
-            v.elements = value("Numero");
-            v.spacing_norm = value("Espaco");
-            break;
-        case 6:
-            v.theta0_deg = value("input1");
-            v.phi0_deg = value("input2");
-            v.dx_norm = value("input3");
-            v.dy_norm = value("input4");
-            v.elements_x = value("input5");
-            v.elements = value("input6");
-            break;
-        default: break;
-    }
-    return v;
+    return factorAndTotalField(
+        v, [&](long double th) { return broadsideField(v, th); }, true);
 }
 
-std::optional<ArrayPolarTables> arrayPolarTables(int code, const ArrayPatternValues& v)
+ArrayPolarTables phasedPolarTables(const ArrayPatternValues& v)
 {
-    switch (code) {
-        case 5:
-            return factorAndTotalField(
-                v, [&](long double th) { return broadsideField(v, th); }, true);
-        case 11:
-            return factorAndTotalField(
-                v, [&](long double th) { return phasedField(v, v.scan_polar_deg, th); }, false);
-        case 7:
-            return twoPatterns([&](long double th) { return endFireField(v, th, +1); },
-                               [&](long double th) { return endFireField(v, th, -1); });
-        case 37:
-            return twoPatterns([&](long double th) { return hansenWoodyardField(v, th, +1); },
-                               [&](long double th) { return hansenWoodyardField(v, th, -1); });
-        case 6: {
-            const long double phi45 = radians(45);
-            return twoPatterns([&](long double th) { return planarPolarField(v, th, std::nullopt); },
-                               [&](long double th) { return planarPolarField(v, th, phi45); });
+    return factorAndTotalField(
+        v, [&](long double th) { return phasedField(v, v.scan_polar_deg, th); }, false);
+}
+
+ArrayPolarTables endFirePolarTables(const ArrayPatternValues& v)
+{
+    return twoPatterns([&](long double th) { return endFireField(v, th, +1); },
+                       [&](long double th) { return endFireField(v, th, -1); });
+}
+
+ArrayPolarTables hansenWoodyardPolarTables(const ArrayPatternValues& v)
+{
+    return twoPatterns([&](long double th) { return hansenWoodyardField(v, th, +1); },
+                       [&](long double th) { return hansenWoodyardField(v, th, -1); });
+}
+
+ArrayPolarTables planarPolarTables(const ArrayPatternValues& v)
+{
+    const long double phi45 = radians(45);
+    return twoPatterns([&](long double th) { return planarPolarField(v, th, std::nullopt); },
+                       [&](long double th) { return planarPolarField(v, th, phi45); });
+}
+
+ArrayChartLevels broadsideChartLevels(const ArrayPatternValues& v)
+{
+    return chartLevels(360, [&](long double th) { return broadsideField(v, th); });
+}
+
+ArrayChartLevels phasedChartLevels(const ArrayPatternValues& v)
+{
+    return chartLevels(360, [&](long double th) { return phasedField(v, v.scan_chart_deg, th); });
+}
+
+ArrayChartLevels hansenWoodyardChartLevels(const ArrayPatternValues& v)
+{
+    return chartLevels(360, [&](long double th) { return hansenWoodyardField(v, th, +1); });
+}
+
+ArrayChartLevels endFireChartLevels(const ArrayPatternValues& v)
+{
+    return chartLevels(180, [&](long double th) { return endFireField(v, th, +1); });
+}
+
+ArrayChartLevels planarChartLevels(const ArrayPatternValues& v)
+{
+    return chartLevels(180, [&](long double th) { return planarChartField(v, th); });
+}
+
+PatternSource arrayPatternSource(const ArrayPattern& pattern)
+{
+    auto read = [reads = pattern.reads](const FieldTexts& texts) {
+        ArrayPatternValues values;
+        for (const ArrayFieldRead& r : reads) values.*r.member = fieldValue(texts(r.field));
+        return values;
+    };
+    PatternSource source;
+    for (const ArrayFieldRead& r : pattern.reads) source.fieldsRead.push_back(r.field);
+    source.polarTables = [read, polar = pattern.polar](const FieldTexts& texts) {
+        const ArrayPolarTables t = polar(read(texts));
+        return PolarTables{t.left, t.right};
+    };
+    // The chart adds (k, L(k)) then (−k, L(k)).
+    source.chartPoints = [read, chart = pattern.chart](const FieldTexts& texts) {
+        const ArrayChartLevels levels = chart(read(texts));
+        std::vector<ChartPoint> points;
+        for (int k = 1; k <= 180; ++k) {
+            points.push_back({k, levels[static_cast<std::size_t>(k)]});
+            points.push_back({-k, levels[static_cast<std::size_t>(k)]});
         }
-        default: return std::nullopt;
-    }
-}
-
-std::optional<ArrayChartLevels> arrayChartLevels(int code, const ArrayPatternValues& v)
-{
-    switch (code) {
-        case 5: return chartLevels(360, [&](long double th) { return broadsideField(v, th); });
-        case 11: return chartLevels(360, [&](long double th) { return phasedField(v, v.scan_chart_deg, th); });
-        case 37: return chartLevels(360, [&](long double th) { return hansenWoodyardField(v, th, +1); });
-        case 7: return chartLevels(180, [&](long double th) { return endFireField(v, th, +1); });
-        case 6: return chartLevels(180, [&](long double th) { return planarChartField(v, th); });
-        default: return std::nullopt;
-    }
-}
-
-std::optional<DiagramTitles> arrayDiagramTitles(int code)
-{
-    switch (code) {
-        case 5: return DiagramTitles{{"Diagrama do Fator do Arranjo", 90}, {"Diagrama do Campo Total do Arranjo", 390}};
-        case 6:
-            return DiagramTitles{{"Diagrama do Fator do Arranjo Planar para Phi = 0° ou 90°", 10},
-                                 {"Diagrama do Fator do Arranjo Planar para Phi = 45°", 350}};
-        case 7:
-            return DiagramTitles{{"Diagrama do Fator do Arranjo para Theta = 0°", 35},
-                                 {"Diagrama do Fator do Arranjo para Theta = 180°", 350}};
-        case 11:
-            return DiagramTitles{{"Diagrama do Fator do Arranjo", 50}, {"Diagrama do Campo Total do Arranjo", 350}};
-        case 37:
-            return DiagramTitles{{"Diagrama do Fator de Arranjo para Theta = 0°", 50},
-                                 {"Diagrama do Fator do Arranjo para Theta = 180°", 350}};
-        default: return std::nullopt;
-    }
-}
-
-std::optional<std::string> arrayPolarPrintTitle(int code)
-{
-    switch (code) {
-        case 5: return "Diagrama de Irradiação para Arranjo Broadside.";
-        case 6: return "Diagrama de Irradiação para Arranjo Planar.";
-        case 7: return "Diagrama de Irradiação para Arranjo End-Fire.";
-        case 11: return "Diagrama de Irradiação para Arranjo de Fase.";
-        case 37: return "Diagrama de Irradiação para Arranjo Hansen-Woodyard.";
-        default: return std::nullopt;
-    }
+        return points;
+    };
+    source.titles = pattern.titles;
+    source.printTitle = pattern.printTitle;
+    source.function = [read, function = pattern.function](const FieldTexts& texts) -> PatternFunction {
+        const ArrayPatternValues values = read(texts);
+        return [values, function](long double th, long double) {
+            return static_cast<long double>(function(values, static_cast<float>(th)));
+        };
+    };
+    return source;
 }
 
 }  // namespace ondarel

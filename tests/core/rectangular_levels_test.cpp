@@ -1,11 +1,11 @@
-#include "plots/pure/rectangular_levels.h"
+#include "core/rectangular_levels.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "antennas/wire/wire_patterns.h"
 #include "core/fault.h"
-#include "plots/pure/wire_patterns.h"
 
 namespace ondarel {
 namespace {
@@ -80,7 +80,7 @@ TEST(RectangularLevels, AllZeroFieldIsAFloatingPointFault)
 
 TEST(RectangularLevels, InfinitesimalDipoleIsZeroAtBroadsideAndFlooredOnTheAxis)
 {
-    const auto points = rectangularPoints([] { return *wireFieldTable(2, {}); });
+    const auto points = rectangularPoints([] { return infinitesimalDipoleFieldTable(); });
     struct Case {
         int angle;
         double level;

@@ -1,5 +1,5 @@
 // Pattern tables, chart levels and titles of the array pattern window.
-#include "plots/pure/array_patterns.h"
+#include "antennas/arrays/array_patterns.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 
+#include "catalogue/catalogue.h"
 #include "core/fault.h"
 #include "core/real48.h"
 
@@ -41,6 +42,33 @@ ArrayPatternValues planar(long double theta0, long double phi0, long double dx, 
     v.elements = N;
     return v;
 }
+
+// The tables of each array by its calculator code, as the rows name them.
+std::optional<ArrayPolarTables> arrayPolarTables(int code, const ArrayPatternValues& v)
+{
+    switch (code) {
+        case 5: return broadsidePolarTables(v);
+        case 6: return planarPolarTables(v);
+        case 7: return endFirePolarTables(v);
+        case 11: return phasedPolarTables(v);
+        case 37: return hansenWoodyardPolarTables(v);
+        default: return std::nullopt;
+    }
+}
+
+std::optional<ArrayChartLevels> arrayChartLevels(int code, const ArrayPatternValues& v)
+{
+    switch (code) {
+        case 5: return broadsideChartLevels(v);
+        case 6: return planarChartLevels(v);
+        case 7: return endFireChartLevels(v);
+        case 11: return phasedChartLevels(v);
+        case 37: return hansenWoodyardChartLevels(v);
+        default: return std::nullopt;
+    }
+}
+
+const PatternSource* arraySource(int code) { return patternSourceFor(code, "TForm28"); }
 
 long double largest(const PatternTable& t) { return *std::max_element(t.begin() + 1, t.end()); }
 
@@ -266,13 +294,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, ArrayPatternFaults,
 
 // ---- codes, titles and field reading ---------------------------------------
 
-TEST(ArrayPatternCodes, OtherCodesHaveNothing)
+TEST(ArrayPatternCodes, OnlyTheArraysAreDrawnByTheArrayWindow)
 {
-    for (int code : {0, 2, 28, 13}) {
-        EXPECT_FALSE(arrayPolarTables(code, uniform(10, 0.25L))) << code;
-        EXPECT_FALSE(arrayChartLevels(code, uniform(10, 0.25L))) << code;
-        EXPECT_FALSE(arrayDiagramTitles(code)) << code;
-        EXPECT_FALSE(arrayPolarPrintTitle(code)) << code;
+    for (int code : {0, 2, 3, 8, 10, 12, 13, 28}) EXPECT_EQ(arraySource(code), nullptr) << code;
+    for (int code : {5, 6, 7, 11, 37}) {
+        ASSERT_NE(arraySource(code), nullptr) << code;
+        EXPECT_EQ(patternSourceFor(code, "TForm3"), nullptr) << code;
+        EXPECT_TRUE(arraySource(code)->function) << code;
     }
 }
 
@@ -288,13 +316,14 @@ class ArrayTitles : public ::testing::TestWithParam<Titles> {};
 
 TEST_P(ArrayTitles, NameTheCallersDiagrams)
 {
-    const auto t = arrayDiagramTitles(GetParam().code);
-    ASSERT_TRUE(t);
-    EXPECT_EQ(t->left.text, GetParam().left.text);
-    EXPECT_EQ(t->left.x, GetParam().left.x);
-    EXPECT_EQ(t->right.text, GetParam().right.text);
-    EXPECT_EQ(t->right.x, GetParam().right.x);
-    EXPECT_EQ(arrayPolarPrintTitle(GetParam().code), GetParam().printed);
+    const PatternSource* source = arraySource(GetParam().code);
+    ASSERT_TRUE(source && source->titles);
+    const auto& t = *source->titles;
+    EXPECT_EQ(t[0].text, GetParam().left.text);
+    EXPECT_EQ(t[0].x, GetParam().left.x);
+    EXPECT_EQ(t[1].text, GetParam().right.text);
+    EXPECT_EQ(t[1].x, GetParam().right.x);
+    EXPECT_EQ(source->printTitle, GetParam().printed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ArrayTitles,
@@ -329,20 +358,24 @@ TEST(ArrayPatternFields, ReadTheCallersOwnFields)
         const auto it = fields.find(name);
         return it == fields.end() ? std::string() : it->second;
     };
-    const ArrayPatternValues p = readArrayPatternValues(11, text);
-    EXPECT_EQ(p.elements, 10);
-    EXPECT_EQ(p.spacing_norm, 0.25L);
-    EXPECT_EQ(p.scan_polar_deg, 60);
-    EXPECT_EQ(p.scan_chart_deg, 30);
-
-    const ArrayPatternValues h = readArrayPatternValues(37, text);
-    EXPECT_EQ(h.elements, 8);
-    EXPECT_EQ(h.spacing_norm, 0);  // an unconvertible text reads 0
-
-    const ArrayPatternValues g = readArrayPatternValues(6, text);
-    EXPECT_EQ(g.elements_x, 4);  // M from input5
-    EXPECT_EQ(g.elements, 6);    // N from input6
-    EXPECT_EQ(g.theta0_deg, 0);  // empty
+    // Each source reads its own fields: the tables equal those of the values
+    // it should have read.
+    auto sameTables = [&](int code, const ArrayPatternValues& expected) {
+        const PolarTables t = arraySource(code)->polarTables(text);
+        const ArrayPolarTables e = *arrayPolarTables(code, expected);
+        EXPECT_EQ(t.left, e.left) << code;
+        EXPECT_EQ(t.right, e.right) << code;
+    };
+    sameTables(11, phased(10, 0.25L, 60, 30));
+    ArrayPatternValues hw = uniform(8, 0);  // an unconvertible text reads 0
+    sameTables(37, hw);
+    sameTables(6, planar(0, 0, 0, 0, 4, 6));  // M from input5, N from input6
+    const auto phasedChart = arraySource(11)->chartPoints(text);
+    const auto levels = phasedChartLevels(phased(10, 0.25L, 60, 30));
+    ASSERT_EQ(phasedChart.size(), 360u);
+    EXPECT_EQ(phasedChart[0].angle_deg, 1);
+    EXPECT_EQ(phasedChart[1].angle_deg, -1);
+    EXPECT_EQ(phasedChart[2 * 44].level_db, levels[45]);  // scan angle as typed in imput4
 }
 
 }  // namespace

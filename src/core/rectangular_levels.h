@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "plots/pure/polar_diagram.h"
+#include "core/pattern_table.h"
 
 namespace ondarel {
 

@@ -1,13 +1,15 @@
-#include "plots/pure/wire_patterns.h"
+#include "antennas/wire/wire_patterns.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <numbers>
 
+#include "catalogue/catalogue.h"
 #include "core/checked_math.h"
 #include "core/fault.h"
-#include "plots/pure/rectangular_levels.h"
+#include "core/rectangular_levels.h"
 
 namespace ondarel {
 namespace {
@@ -38,6 +40,29 @@ WirePatternValues normalHelix(long double nl)
     return v;
 }
 
+// The tables of each wire antenna by its calculator code, as the rows name them.
+std::optional<WirePolarTables> wirePolarTables(int code, const WirePatternValues& v)
+{
+    switch (code) {
+        case 2: return infinitesimalDipolePolarTables(v);
+        case 8: return axialHelixPolarTables(v);
+        case 10: return smallLoopPolarTables(v);
+        case 12: return normalHelixPolarTables(v);
+        default: return std::nullopt;
+    }
+}
+
+std::optional<PatternTable> wireFieldTable(int code, const WirePatternValues& v)
+{
+    switch (code) {
+        case 2: return infinitesimalDipoleFieldTable(v);
+        case 8: return axialHelixFieldTable(v);
+        case 10: return smallLoopFieldTable(v);
+        case 12: return normalHelixFieldTable(v);
+        default: return std::nullopt;
+    }
+}
+
 std::vector<ChartPoint> chart(int code, const WirePatternValues& v)
 {
     return rectangularPoints([&] { return *wireFieldTable(code, v); });
@@ -55,12 +80,36 @@ TEST(WirePatterns, InfinitesimalDipoleIsSinSquaredAndOmnidirectional)
     for (int k = 1; k <= 360; ++k) EXPECT_EQ(t->h[k], 100) << k;
 }
 
-TEST(WirePatterns, CodesWithoutAWirePatternGiveNothing)
+TEST(WirePatterns, OnlyTheWireAntennasAreDrawnByTheWireWindow)
 {
-    for (int code : {0, 3, 4, 5, 9, 11, 13, 28}) {
-        EXPECT_FALSE(isWirePatternCode(code)) << code;
-        EXPECT_FALSE(wirePolarTables(code, axialHelix(300, 0.25, 10))) << code;
-        EXPECT_FALSE(wireFieldTable(code, axialHelix(300, 0.25, 10))) << code;
+    for (int code : {0, 3, 4, 5, 9, 11, 13, 28}) EXPECT_EQ(patternSourceFor(code, "TForm3"), nullptr) << code;
+    for (int code : {2, 8, 10, 12}) {
+        const PatternSource* source = patternSourceFor(code, "TForm3");
+        ASSERT_NE(source, nullptr) << code;
+        EXPECT_EQ(source->tableNames[0], "E-plane");
+        EXPECT_TRUE(source->function) << code;
+    }
+}
+
+TEST(WirePatterns, SourcesReadTheCallersOwnFields)
+{
+    const std::map<std::string, std::string, std::less<>> fields = {
+        {"input1", "300"}, {"input2", "0.1"}, {"input4", "0.05"}, {"output1", "0.25"}, {"output7", "10"},
+    };
+    const FieldTexts text = [&](std::string_view name) {
+        const auto it = fields.find(name);
+        return it == fields.end() ? std::string() : it->second;
+    };
+    struct Case {
+        int code;
+        WirePatternValues expected;
+    };
+    for (const Case& c :
+         {Case{8, axialHelix(300, 0.25L, 10)}, Case{10, loop(300, 0.1L)}, Case{12, normalHelix(0.05L)}}) {
+        const PolarTables t = patternSourceFor(c.code, "TForm3")->polarTables(text);
+        EXPECT_EQ(t.left, wirePolarTables(c.code, c.expected)->e) << c.code;
+        EXPECT_EQ(t.right, wirePolarTables(c.code, c.expected)->h) << c.code;
+        EXPECT_EQ(patternSourceFor(c.code, "TForm3")->chartPoints(text).size(), 360u) << c.code;
     }
 }
 

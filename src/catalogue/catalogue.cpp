@@ -1,0 +1,78 @@
+#include "catalogue/catalogue.h"
+
+#include <cctype>
+
+#include "antennas/arrays/broadside_array.h"
+#include "antennas/arrays/end_fire_array.h"
+#include "antennas/arrays/hansen_woodyard_array.h"
+#include "antennas/arrays/phased_array.h"
+#include "antennas/arrays/planar_array.h"
+#include "antennas/wire/axial_helix.h"
+#include "antennas/wire/infinitesimal_dipole.h"
+#include "antennas/wire/normal_helix.h"
+#include "antennas/wire/small_loop.h"
+#include "catalogue/unbuilt_calculators.h"
+
+namespace ondarel {
+
+namespace {
+
+// The one registration list: every calculator in catalogue order.
+std::vector<CalculatorDescriptor> build()
+{
+    return {
+        infinitesimalDipoleCalculator(), unbuiltCalculator("TForm4"),     smallLoopCalculator(),
+        axialHelixCalculator(),          normalHelixCalculator(),         unbuiltCalculator("TForm29"),
+        unbuiltCalculator("TForm14"),    unbuiltCalculator("TForm15"),    broadsideArrayCalculator(),
+        endFireArrayCalculator(),        hansenWoodyardArrayCalculator(), phasedArrayCalculator(),
+        planarArrayCalculator(),         unbuiltCalculator("TForm13"),    unbuiltCalculator("TForm27"),
+        unbuiltCalculator("TForm26"),    unbuiltCalculator("TForm30"),    unbuiltCalculator("TForm16"),
+        unbuiltCalculator("TForm17"),    unbuiltCalculator("TForm18"),    unbuiltCalculator("TForm21"),
+        unbuiltCalculator("TForm20"),    unbuiltCalculator("TForm19"),    unbuiltCalculator("TForm31"),
+        unbuiltCalculator("TForm33"),    unbuiltCalculator("TForm34"),    unbuiltCalculator("TForm36"),
+    };
+}
+
+}  // namespace
+
+const std::vector<CalculatorDescriptor>& catalogue()
+{
+    static const std::vector<CalculatorDescriptor> all = build();
+    return all;
+}
+
+const CalculatorDescriptor* findByWindowClass(std::string_view windowClass)
+{
+    for (const auto& d : catalogue())
+        if (d.windowClass == windowClass) return &d;
+    return nullptr;
+}
+
+const CalculatorDescriptor* findByExtension(std::string_view extension)
+{
+    for (const auto& d : catalogue()) {
+        if (d.file.extension.size() != extension.size()) continue;
+        bool same = true;
+        for (std::size_t i = 0; i < extension.size(); ++i)
+            same = same && std::tolower(static_cast<unsigned char>(extension[i])) == d.file.extension[i];
+        if (same) return &d;
+    }
+    return nullptr;
+}
+
+const CalculatorDescriptor* findByCode(int code)
+{
+    for (const auto& d : catalogue())
+        if (d.code == code) return &d;
+    return nullptr;
+}
+
+const PatternSource* patternSourceFor(int code, std::string_view patternWindow)
+{
+    const CalculatorDescriptor* d = findByCode(code);
+    if (!d || !d->pattern || d->pattern->windowClass != patternWindow || !d->pattern->source.polarTables)
+        return nullptr;
+    return &d->pattern->source;
+}
+
+}  // namespace ondarel

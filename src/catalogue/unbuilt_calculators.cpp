@@ -1,0 +1,270 @@
+#include "catalogue/unbuilt_calculators.h"
+
+#include <stdexcept>
+
+namespace ondarel {
+
+namespace {
+
+struct Row {
+    const char* windowClass;
+    int code;
+    const char* title;
+    const char* extension;
+    const char* defaultName;
+    std::vector<int> decimals;
+    StatusForm status;
+    const char* refusal;
+    const char* openFilter;
+    const char* saveFilter;  // nullptr: the open filter's form with "[*.*]"
+    ClosePolicy close;
+    bool captionOnSaveAs;
+};
+
+const std::vector<Row>& rows()
+{
+    using S = StatusForm;
+    using C = ClosePolicy;
+    const char* kThisProgram = kRefusalThisProgram;
+    const char* kOndarel = kRefusalOndarel;
+    static const std::vector<Row> all = {
+        {"TForm4",
+         4,
+         "Antena Dipolo Filamentar",
+         "lin",
+         "DipLinear1.lin",
+         {3, 3, 5, 3},
+         S::Bare,
+         kOndarel,
+         "Projetos de antenas dipolo|*.lin|Todos os arquivos|*.*",
+         nullptr,
+         C::Free,
+         false},
+        {"TForm29",
+         29,
+         "Antena Yagi-Uda de Espira Circular ",
+         "lpc",
+         "LoopCir1.lpc",
+         {2, 2},
+         S::Bracketed,
+         kOndarel,
+         "Projetos de antenas [*.lpc]|*.lpc|Todos os arquivos [*.*]|*.*",
+         nullptr,
+         C::Free,
+         false},
+        {"TForm14",
+         14,
+         "Antena Yagi-Uda de Dipolos",
+         "yud",
+         "YagiUda1.yud",
+         {3, 3, 3},
+         S::Bracketed,
+         kOndarel,
+         "Projetos de Antenas|*.yud|Todos os arquivos [*.*]|*.*",
+         nullptr,
+         C::Free,
+         false},
+        {"TForm15",
+         15,
+         "Antena Log-Periódica ",
+         "lgp",
+         "LogPer1.lgp",
+         {3, 3, 3, 3, 3},
+         S::Bracketed,
+         kOndarel,
+         "Projetos de antenas|*.lgp|Todos os arquivos|*.*",
+         nullptr,
+         C::Free,
+         false},
+        {"TForm13",
+         13,
+         "Antena de abertura retangular - Distribuição uniforme",
+         "aru",
+         "AbretUni.aru",
+         {3, 3},
+         S::Bare,
+         kOndarel,
+         "Projetos de antenas|*.aru|Todos os arquivos|*.*",
+         nullptr,
+         C::Hide,
+         false},
+        {"TForm27",
+         27,
+         "Antena de abertura retangular - Distribuição modo TE10",
+         "art",
+         "AbrTE10.art",
+         {3, 3},
+         S::Bare,
+         kOndarel,
+         "Projetos de antenas|*.art|Todos os arquivos|*.*",
+         nullptr,
+         C::Hide,
+         true},
+        {"TForm26",
+         26,
+         "Antena de abertura circular - Distribuição uniforme",
+         "acu",
+         "AbCirUni.acu",
+         {3},
+         S::Bare,
+         kOndarel,
+         "Projetos de antenas|*.acu|Todos os arquivos|*.*",
+         nullptr,
+         C::Hide,
+         true},
+        {"TForm30",
+         30,
+         "Antena de abertura circular - Distribuição modo TE11",
+         "act",
+         "AbCirTE.act",
+         {3},
+         S::Bare,
+         kOndarel,
+         "Projetos de antenas|*.act|Todos os arquivos|*.*",
+         nullptr,
+         C::Hide,
+         true},
+        {"TForm16",
+         16,
+         "Antena de Microfita Retangular",
+         "mcr",
+         "MicRet1.mcr",
+         {3, 3, 3, 3, 3, 3, 3, 3},
+         S::Bracketed,
+         kOndarel,
+         "Arquivos do Ondarel|*.mcr|Todos os arquivos|*.*",
+         nullptr,
+         C::Free,
+         false},
+        {"TForm17",
+         17,
+         "Antena de Microfita Circular ",
+         "mcc",
+         "MicCir1.mcc",
+         {3, 3, 3, 3, 3, 3, 3},
+         S::Bracketed,
+         kOndarel,
+         "Arquivos do Ondarel [*.mcc]|*.mcc|Todos os arquivos [*.*]|*.*",
+         nullptr,
+         C::Free,
+         false},
+        {"TForm18",
+         18,
+         "Arranjo de Antenas de Microfita Retangular ",
+         "mar",
+         "ArMicRet1.mar",
+         {3, 3, 3, 3, 3, 3, 3, 3, 3},
+         S::Bare,
+         kOndarel,
+         "Arquivos do Ondarel [*.mar]|*.mar",
+         nullptr,
+         C::Free,
+         false},
+        {"TForm21",
+         21,
+         "Arranjo de Antenas de Microfita Circular ",
+         "mac",
+         "ArMicCir1.mac",
+         {3, 3, 3, 3, 3, 3, 3, 3, 3},
+         S::Bare,
+         kOndarel,
+         "Arquivos do Ondarel [*.mac]|*.mac|Todos os arquivos|*.*",
+         nullptr,
+         C::Free,
+         false},
+        {"TForm20",
+         20,
+         "Antena de Microfita Yagi - Uda ",
+         "may",
+         "ArMicYagUd1.may",
+         {2, 2, 2, 4, 2},
+         S::Bracketed,
+         kOndarel,
+         "Arquivos do Ondarel [*.may]|*.may|Todos os arquivos [*.*]|*.*",
+         nullptr,
+         C::Free,
+         false},
+        {"TForm19",
+         19,
+         "Antena de Microfita Log-Periódica ",
+         "mal",
+         "ArMicLogPer1.mal",
+         {2, 4, 4, 2, 4, 2, 2},
+         S::Bracketed,
+         kOndarel,
+         "Arquivos do Ondarel [*.mal]|*.mal|Todos os arquvos [*.*]|*.*",
+         nullptr,
+         C::Free,
+         false},
+        {"TForm31",
+         31,
+         "Casador T",
+         "ctm",
+         "CasadorT.Ctm",
+         {3, 3, 3, 6, 6, 6, 6},
+         S::Bare,
+         kThisProgram,
+         "Arquivos do Casador T-Match [*.ctm]|*.ctm|Todos os Arquivos [*.*]|*.*",
+         nullptr,
+         C::Free,
+         true},
+        {"TForm33",
+         33,
+         "Casador Gamma",
+         "csg",
+         "Casgamma.CsG",
+         {3, 3, 3, 6, 6, 6, 6},
+         S::Bare,
+         kThisProgram,
+         "Arquivos do Casador Gamma [*.csg]|*.csg|Todos os Arquivos [*.*]|*.*",
+         nullptr,
+         C::Free,
+         false},
+        {"TForm34",
+         34,
+         "Dipolo Dobrado",
+         "dpd",
+         "DipDob1.dpd",
+         {3, 3, 3, 6, 6, 6},
+         S::Bare,
+         kThisProgram,
+         "Arquivos do Dipolo Dobrado [*.dpd]|*.dpd|Todos os Arquivo [*.*]|*.*",
+         nullptr,
+         C::Free,
+         false},
+        {"TForm36",
+         36,
+         "Circuito de acoplamento em L",
+         "acl",
+         "AcoplaL.AcL",
+         {3, 3, 3, 3},
+         S::Bare,
+         kThisProgram,
+         "Arquivos do Circuito em L [*.acl]|*.acl|Todos os arquivos (*.*)|*.*",
+         nullptr,
+         C::Free,
+         false},
+
+    };
+    return all;
+}
+
+}  // namespace
+
+CalculatorDescriptor unbuiltCalculator(std::string_view windowClass)
+{
+    for (const Row& row : rows()) {
+        if (windowClass != row.windowClass) continue;
+        CalculatorDescriptor d;
+        d.windowClass = row.windowClass;
+        d.code = row.code;
+        d.title = row.title;
+        d.closePolicy = row.close;
+        d.file = projectFile(row.extension, row.defaultName, row.decimals, row.status, row.refusal, row.openFilter,
+                             row.saveFilter ? row.saveFilter : "", row.captionOnSaveAs);
+        return d;
+    }
+    throw std::logic_error("no catalogue row for " + std::string(windowClass));
+}
+
+}  // namespace ondarel
