@@ -3,13 +3,15 @@
 #include "app/about_window.h"
 #include "app/main_window.h"
 #include "app/window_factories.h"
+#include "framework/application_language.h"
 #include "framework/command_guard.h"
 
 int main(int argc, char** argv)
 {
     ondarel::OndarelApplication app(argc, argv);
+    // No display name: the window manager would append it to every caption.
     QApplication::setApplicationName("Ondarel");
-    QApplication::setApplicationDisplayName("Ondarel");
+    ondarel::installPortugueseTranslations(app);
 
     auto* splash = new ondarel::SplashWindow;
     splash->show();

@@ -28,6 +28,13 @@ std::string bareFileName(std::string_view path)
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
+std::string withDefaultExtension(std::string_view path, std::string_view extension)
+{
+    std::string named(path);
+    if (bareFileName(path).find('.') == std::string::npos) named += "." + std::string(extension);
+    return named;
+}
+
 bool extensionAccepted(std::string_view path, std::string_view extension)
 {
     if (utf8Length(bareFileName(path)) < 4) return false;

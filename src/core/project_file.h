@@ -14,6 +14,10 @@ bool extensionAccepted(std::string_view path, std::string_view extension);
 // The final component of a path, as shown in the status bar.
 std::string bareFileName(std::string_view path);
 
+// A name typed in the save dialog: with ".extension" appended when its bare
+// file name has no extension, as typed otherwise.
+std::string withDefaultExtension(std::string_view path, std::string_view extension);
+
 // The file image of the given values, each rounded to a 6-byte real (an
 // overflow raises the floating-point fault before anything is written).
 std::string encodeProjectValues(const std::vector<long double>& values);

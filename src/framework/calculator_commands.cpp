@@ -71,7 +71,7 @@ void CalculatorWindow::SalvarComo1Click()
     guarded([this] {
         const auto chosen = seam().saveFileName(this, q(descriptor_.file.saveFilter), q(descriptor_.file.defaultName));
         if (!chosen) return;
-        fileName_ = *chosen;
+        fileName_ = q(withDefaultExtension(chosen->toStdString(), descriptor_.file.extension));
         const QString bare = q(bareFileName(fileName_.toStdString()));
         setStatus(bare);
         if (descriptor_.file.captionOnSaveAs) setWindowTitle("Ondarel[ " + bare + " ]");

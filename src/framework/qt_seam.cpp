@@ -74,11 +74,16 @@ public:
 
     std::optional<QString> saveFileName(QWidget* parent, const QString& filter, const QString& preset) override
     {
-        // Qt's own dialog: the platform one may append an extension by itself.
-        const QString name = QFileDialog::getSaveFileName(parent, "Salvar como", preset, toQtFilter(filter), nullptr,
-                                                          QFileDialog::DontUseNativeDialog);
-        if (name.isEmpty()) return std::nullopt;
-        return name;
+        // Qt's own dialog, whatever the platform. A name typed without an
+        // extension takes the calculator's, the first filter's.
+        QFileDialog dialog(parent, "Salvar como", QString(), toQtFilter(filter));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.selectFile(preset);
+        const QString first = filter.section('|', 1, 1);
+        if (first.startsWith("*.") && !first.mid(2).contains(QLatin1Char('*'))) dialog.setDefaultSuffix(first.mid(2));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return dialog.selectedFiles().constFirst();
     }
 
     std::optional<int> printDialog(QWidget* parent) override

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -116,6 +117,22 @@ TEST_F(MainWindowTest, HelpAndQuitAreWhereTheyBelong)
         return captions;
     }();
     EXPECT_EQ(order, (QStringList{"&Antenas", "&Estruturas de casamento", "&Geometrias", "A&juda", "Sai&r"}));
+}
+
+// The standard dialogs speak the program's language: Qt's own Brazilian
+// Portuguese, loaded at start-up as in the program.
+TEST(StandardDialogs, SpeakPortuguese)
+{
+    struct Case {
+        const char* context;
+        const char* english;
+        const char* portuguese;
+    };
+    for (const Case& c :
+         {Case{"QFileDialog", "Look in:", "Procurar em:"}, Case{"QFileDialog", "File &name:", "&Nome do arquivo:"},
+          Case{"QFileDialog", "&Save", "&Salvar"}, Case{"QPlatformTheme", "Cancel", "Cancelar"},
+          Case{"QPrintDialog", "&Print", "&Imprimir"}})
+        EXPECT_EQ(QCoreApplication::translate(c.context, c.english), QString::fromUtf8(c.portuguese)) << c.english;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "framework/window_driver.h"
@@ -50,6 +51,30 @@ TEST_F(DipoleProjectFiles, SaveAsPresetsTheDefaultNameAndWritesTheSixByteReals)
     EXPECT_EQ(statusText(w), "proj.dip");
     EXPECT_EQ(w->windowTitle(), "Antena Dipolo Elementar ou Infinitesimal");
     EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(DipoleProjectFiles, ANameTypedWithoutExtensionTakesTheCalculatorsAndReopens)
+{
+    struct Case {
+        const char* typed;
+        const char* saved;
+    };
+    enter("1.5", "300");
+    for (const Case& c : {Case{"semext", "semext.dip"}, Case{"dados.v2/projeto", "dados.v2/projeto.dip"},
+                          Case{"outro.txt", "outro.txt"}, Case{"MAIUSC.DIP", "MAIUSC.DIP"}}) {
+        SCOPED_TRACE(c.typed);
+        QDir(dir.path()).mkpath("dados.v2");
+        seam.saveAnswers.push_back(path(c.typed));
+        trigger(w, "SalvarComo1");
+        EXPECT_EQ(bytes(path(c.saved)), kOneAndAHalfAnd300);
+        EXPECT_EQ(statusText(w), QFileInfo(c.saved).fileName());
+    }
+    // The file the user named without an extension opens in its calculator.
+    type(w, "input1", "2");
+    seam.openAnswers.push_back(path("semext.dip"));
+    trigger(w, "Abrir1");
+    EXPECT_EQ(text(w, "input1"), "1.500");
+    for (const Message& m : seam.messages) EXPECT_NE(m.kind, MessageKind::Warning) << m.text.toStdString();
 }
 
 TEST_F(DipoleProjectFiles, SaveUsesTheNameUntilAKeyIsPressed)

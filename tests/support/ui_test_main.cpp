@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/window_factories.h"
+#include "framework/application_language.h"
 #include "framework/command_guard.h"
 
 namespace {
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ondarel::OndarelApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    ondarel::installPortugueseTranslations(app);
     ondarel::registerWindows();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
