@@ -8,6 +8,7 @@
 #include "antennas/wire/wire_patterns.h"
 #include "catalogue/catalogue.h"
 #include "core/rectangular_levels.h"
+#include "plots/pure/render3d.h"
 
 namespace {
 
@@ -47,5 +48,25 @@ void ArrayTables(benchmark::State& state)
     }
 }
 BENCHMARK(ArrayTables)->Arg(5)->Arg(6)->Arg(7)->Arg(11)->Arg(37);
+
+}  // namespace
+
+namespace {
+
+// The whole 3D rendering at the default view and resolution: the pattern
+// surface and axes into the depth buffer, then the shading.
+void Render3d(benchmark::State& state)
+{
+    const int code = static_cast<int>(state.range(0));
+    const ondarel::CalculatorDescriptor* d = ondarel::findByCode(code);
+    const ondarel::PatternFunction f = d->pattern->source.function(arrayField);
+    for (auto _ : state) {
+        const ondarel::DepthBuffer buffer = ondarel::renderPattern(f, false, ondarel::View3d{});
+        ondarel::Picture3d picture;
+        ondarel::shadeDepthBuffer(buffer, ondarel::Palette3d{}, ondarel::kRenderLight, ondarel::kShadeStep, picture);
+        benchmark::DoNotOptimize(picture.pixels.data());
+    }
+}
+BENCHMARK(Render3d)->Arg(2)->Arg(5)->Arg(6)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -19,7 +19,8 @@ const char* kUsageText =
     "       ondarel-calc [--json] run <ext> name=value ...\n"
     "       ondarel-calc [--json] open <file>\n"
     "       ondarel-calc [--json] save <file> name=value ...\n"
-    "       ondarel-calc pattern <ext> name=value ...\n";
+    "       ondarel-calc pattern <ext> name=value ...\n"
+    "       ondarel-calc render3d <ext> name=value ... --out file.png [--rot x,y,z] [--scale s] [--res r]\n";
 
 using Texts = std::vector<std::pair<std::string, std::string>>;
 

@@ -149,31 +149,21 @@ void printMessage(std::ostream& out, bool json, const char* key, const std::stri
 
 }  // namespace
 
-int runPattern(const std::vector<std::string>& args, bool json, std::ostream& out, std::ostream& err)
+int withPatternFields(const std::vector<std::string>& args, bool json, std::ostream& out, std::ostream& err,
+                      const PatternUse& use)
 {
-    if (args.size() < 2) {
-        err << "usage: ondarel-calc [--json] pattern <ext> name=value ...\n";
-        return kUsage;
-    }
-    const CalculatorDescriptor* d = findByExtension(args[1]);
+    const CalculatorDescriptor* d = findByExtension(args[0]);
     const PatternSource* source = sourceOf(d);
     if (!source) {
-        err << "no pattern for '" << args[1] << "'\n";
+        err << "no pattern for '" << args[0] << "'\n";
         return kUsage;
     }
-    auto given = givenTexts(*d, *source, {args.begin() + 2, args.end()}, err);
+    auto given = givenTexts(*d, *source, {args.begin() + 1, args.end()}, err);
     if (!given) return kUsage;
     try {
         CallerTexts fields(*d, std::move(*given));
         const FieldTexts read = [&fields](std::string_view field) { return fields(field); };
-        const PolarTables tables = source->polarTables(read);
-        const PatternData data{source->tableNames[0], source->tableNames[1], tables.left, tables.right,
-                               source->chartPoints(read)};
-        if (json)
-            printJson(out, d->file.extension, d->code, data);
-        else
-            printCsv(out, data);
-        return kComputed;
+        return use(*d, *source, read);
     } catch (const CallerTexts::Refused& refused) {
         printMessage(out, json, "refusal", refused.message);
         return kRefused;
@@ -181,6 +171,25 @@ int runPattern(const std::vector<std::string>& args, bool json, std::ostream& ou
         printMessage(out, json, "fault", messageForCurrentException());
         return kFault;
     }
+}
+
+int runPattern(const std::vector<std::string>& args, bool json, std::ostream& out, std::ostream& err)
+{
+    if (args.size() < 2) {
+        err << "usage: ondarel-calc [--json] pattern <ext> name=value ...\n";
+        return kUsage;
+    }
+    return withPatternFields({args.begin() + 1, args.end()}, json, out, err,
+                             [&](const CalculatorDescriptor& d, const PatternSource& source, const FieldTexts& read) {
+                                 const PolarTables tables = source.polarTables(read);
+                                 const PatternData data{source.tableNames[0], source.tableNames[1], tables.left,
+                                                        tables.right, source.chartPoints(read)};
+                                 if (json)
+                                     printJson(out, d.file.extension, d.code, data);
+                                 else
+                                     printCsv(out, data);
+                                 return int(kComputed);
+                             });
 }
 
 }  // namespace ondarel::cli

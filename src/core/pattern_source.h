@@ -47,6 +47,9 @@ struct PatternSource {
     std::optional<std::string> printTitle;
     // f(θ, φ) for the 3D view and for export; empty where the calculator has none.
     std::function<PatternFunction(const FieldTexts&)> function;
+    // Whether f changes with φ; where it does not, one value serves a whole
+    // ring of directions.
+    bool functionDependsOnPhi = false;
 };
 
 }  // namespace ondarel

@@ -90,4 +90,12 @@ void WindowRegistry::closeAll()
     windowCode_ = 0;
 }
 
+FieldTexts WindowRegistry::fieldTexts(const QString& windowClass) const
+{
+    return [this, windowClass](std::string_view field) {
+        const auto text = fieldText(windowClass, QString::fromUtf8(field.data(), qsizetype(field.size())));
+        return text.value_or("").toStdString();
+    };
+}
+
 }  // namespace ondarel

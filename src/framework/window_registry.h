@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "core/descriptor.h"
+#include "core/pattern_source.h"
 #include "framework/seam.h"
 
 namespace ondarel {
@@ -32,6 +33,9 @@ public:
     void openOrShowModal(const QString& windowClass);
     // The text of a field of a live window; nullopt if either is missing.
     std::optional<QString> fieldText(const QString& windowClass, const QString& fieldName) const;
+    // The field texts of a window as a pattern source reads them, at the
+    // moment of each read ("" for a missing window or field).
+    FieldTexts fieldTexts(const QString& windowClass) const;
 
     int windowCode() const { return windowCode_; }
     void setWindowCode(int code) { windowCode_ = code; }

@@ -80,12 +80,7 @@ std::optional<int> PatternWindowBase::liveCalculatorCode()
 
 FieldTexts PatternWindowBase::callerFields(int code) const
 {
-    const QString windowClass = QString::fromStdString(findByCode(code)->windowClass);
-    return [windowClass](std::string_view field) {
-        const auto text =
-            WindowRegistry::instance().fieldText(windowClass, QString::fromUtf8(field.data(), qsizetype(field.size())));
-        return text.value_or("").toStdString();
-    };
+    return WindowRegistry::instance().fieldTexts(QString::fromStdString(findByCode(code)->windowClass));
 }
 
 void PatternWindowBase::polarCommand()

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -104,6 +105,14 @@ TEST(Screenshots, EveryWindow)
         "TForm6",
         {{"input1", "30"}, {"input2", "45"}, {"input3", "0.5"}, {"input4", "0.5"}, {"input5", "10"}, {"input6", "10"}},
         "planar");
+    for (const char* windowClass : {"TForm2", "TForm5"}) {
+        trigger(openCalculator(windowClass), "Grafico3D1");
+        auto* view = WindowRegistry::instance().find("TfrmZB");
+        view->findChild<QPushButton*>("btnPlotar")->click();
+        save(view, QString("view3d_%1").arg(windowClass));
+        view->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     WindowRegistry::instance().setWindowCode(28);
     QTimer::singleShot(0, [] {
         QWidget* print = WindowRegistry::instance().find("Tfrmprint");

@@ -232,6 +232,18 @@ ArrayChartLevels planarChartLevels(const ArrayPatternValues& v)
     return chartLevels(180, [&](long double th) { return planarChartField(v, th); });
 }
 
+float arrayFactor3d(float count, float psi)
+{
+    const float denominator = count * std::sin(psi / 2);
+    return denominator == 0 ? 1.0f : std::sin(count * psi / 2) / denominator;
+}
+
+float sinc3d(float count, float x)
+{
+    const float denominator = count * x;
+    return denominator == 0 ? 1.0f : std::sin(count * x) / denominator;
+}
+
 PatternSource arrayPatternSource(const ArrayPattern& pattern)
 {
     auto read = [reads = pattern.reads](const FieldTexts& texts) {

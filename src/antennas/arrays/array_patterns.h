@@ -55,6 +55,11 @@ ArrayChartLevels planarChartLevels(const ArrayPatternValues& values);
 
 inline constexpr long double kArrayChartFloorDb = -40;
 
+// The single-precision factors of the 3D functions, with their limit value 1
+// where the quotient is 0/0 (the beam direction itself, or no elements).
+float arrayFactor3d(float count, float psi);  // sin(count·ψ/2) / (count·sin(ψ/2))
+float sinc3d(float count, float x);           // sin(count·x) / (count·x)
+
 // A field of the calling window and the value it fills.
 struct ArrayFieldRead {
     std::string field;

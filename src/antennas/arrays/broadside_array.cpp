@@ -58,7 +58,7 @@ float broadsideFunction(const ArrayPatternValues& v, float theta)
 {
     const float N = static_cast<float>(v.elements);
     const float psi = 2 * 3.14159265f * static_cast<float>(v.spacing_norm) * std::cos(theta);
-    return std::sin(N * psi / 2) / (N * std::sin(psi / 2));
+    return arrayFactor3d(N, psi);
 }
 
 }  // namespace

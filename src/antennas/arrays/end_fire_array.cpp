@@ -61,7 +61,7 @@ float endFireFunction(const ArrayPatternValues& v, float theta)
 {
     const float N = static_cast<float>(v.elements);
     const float x = 3.14159265f * static_cast<float>(v.spacing_norm) * (std::cos(theta) + 1);
-    return std::sin(N * x) / (N * x);
+    return sinc3d(N, x);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ float hansenWoodyardFunction(const ArrayPatternValues& v, float theta)
     const float N = static_cast<float>(v.elements);
     const float kd = 2 * 3.14159265f * static_cast<float>(v.spacing_norm);
     const float psi = kd * std::cos(theta) - (kd + 2.94f / N);
-    return std::sin(N * psi / 2) / (N * std::sin(psi / 2));
+    return arrayFactor3d(N, psi);
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ float phasedFunction(const ArrayPatternValues& v, float theta)
     const float s = std::cos(theta) + std::cos(static_cast<float>(v.scan_polar_deg) * 3.14159265f / 180);
     if (s == 0) return 1;
     const float x = 3.14159265f * static_cast<float>(v.spacing_norm) * s;
-    return std::sin(N * x) / (N * x);
+    return sinc3d(N, x);
 }
 
 }  // namespace

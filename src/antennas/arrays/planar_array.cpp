@@ -81,7 +81,7 @@ float planarFunction(const ArrayPatternValues& v, float theta)
     const float s = std::sin(theta);
     const float psi_x = 2 * pi * static_cast<float>(v.dx_norm) * (s - std::sin(theta0) * std::cos(phi0));
     const float psi_y = 2 * pi * static_cast<float>(v.dy_norm) * (s - std::sin(theta0) * std::sin(phi0));
-    return std::sin(M * psi_x / 2) / (M * std::sin(psi_x / 2)) * (std::sin(N * psi_y / 2) / (N * std::sin(psi_y / 2)));
+    return arrayFactor3d(M, psi_x) * arrayFactor3d(N, psi_y);
 }
 
 }  // namespace

@@ -15,7 +15,9 @@ float axialHelixFunction(const WirePatternValues& v, float theta)
     const float N = static_cast<float>(v.turns);
     const float wavelength = 300.0f / static_cast<float>(v.frequency_mhz);
     const float u = pi * static_cast<float>(v.spacing_m) / wavelength * (1 + std::cos(theta)) + pi / (2 * N);
-    return std::sin(pi / (2 * N)) * std::cos(theta) * std::sin(N * u) / u;
+    // sin(N·u)/u tends to N where u vanishes.
+    const float ratio = u == 0 ? N : std::sin(N * u) / u;
+    return std::sin(pi / (2 * N)) * std::cos(theta) * ratio;
 }
 
 }  // namespace
