@@ -79,8 +79,7 @@ const PatternSource* PatternWindowBase::sourceFor(int code) const
 
 std::optional<int> PatternWindowBase::liveCalculatorCode()
 {
-    const int code =
-        serves_ == Serves::CurrentCodeOnly ? WindowRegistry::instance().windowCode() : calculatorCode();
+    const int code = serves_ == Serves::CurrentCodeOnly ? WindowRegistry::instance().windowCode() : calculatorCode();
     if (!servesCode(code)) return std::nullopt;
     if (!WindowRegistry::instance().find(QString::fromStdString(findByCode(code)->windowClass))) return std::nullopt;
     return code;

@@ -150,7 +150,11 @@ TEST(PatternCommand, AperturePatternsGiveBothPlanesAndTheEPlaneChart)
     // Both tables hold 360 entries; the chart 180 points (±1 … ±90, or 1 … 180).
     const Case cases[] = {
         {{"pattern", "aru", "input1=2", "input2=3"},
-         {{0, "# E-plane"}, {1 + 360, "360,1"}, {1 + 180, "180,0"}, {362, "# H-plane"}, {724, "# rectangular"},
+         {{0, "# E-plane"},
+          {1 + 360, "360,1"},
+          {1 + 180, "180,0"},
+          {362, "# H-plane"},
+          {724, "# rectangular"},
           {905, "-90,-35"}}},
         {{"pattern", "art", "input1=2", "input2=3"}, {{1 + 360, "360,1"}, {1 + 270, "270,0"}, {724, "# rectangular"}}},
         // The circular tables run 1 … 180; sin 180° is not exactly 0, so J1(Z)/Z is 1/2 there.

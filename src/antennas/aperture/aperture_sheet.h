@@ -17,7 +17,8 @@ struct TwoPlaneLine {
 
 // `inputs` already holds the title and the input lines; the results heading
 // goes to `resultsY`, each result line 50 pixels further down.
-inline std::vector<SheetText> withTwoPlaneResults(DataSheet inputs, int resultsY, const std::vector<TwoPlaneLine>& lines)
+inline std::vector<SheetText> withTwoPlaneResults(DataSheet inputs, int resultsY,
+                                                  const std::vector<TwoPlaneLine>& lines)
 {
     constexpr int kEColumn = 1000;
     constexpr int kHColumn = 1200;

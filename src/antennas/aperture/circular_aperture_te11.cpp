@@ -118,10 +118,8 @@ CalculatorDescriptor circularApertureTe11Calculator()
                                         {"FSLMM - Nível máximo do 1¤ lóbulo lateral (dB):", "output16", "output17"},
                                         {"Diretividade (dB):", "output8", "output15"},
                                     });
-    d.pattern = PatternLink{"TForm39",
-                            "Diagrama de Irradiação da Antena de Abertura Circular Modo TE11",
-                            "Diagrama de irradiação retangular da antena de abertura circular Modo TE11",
-                            true,
+    d.pattern = PatternLink{"TForm39", "Diagrama de Irradiação da Antena de Abertura Circular Modo TE11",
+                            "Diagrama de irradiação retangular da antena de abertura circular Modo TE11", true,
                             aperturePatternSource({{{"input1", &V::a_norm}},
                                                    ApertureSweep::FirstHalfTurn,
                                                    circularEPlaneField,

@@ -104,10 +104,8 @@ CalculatorDescriptor circularApertureUniformCalculator()
                                         {"FSLMM - Nível máximo do 1¤ lóbulo lateral (dB):", "output16", "output17"},
                                         {"Diretividade (dB):", "output8", "output15"},
                                     });
-    d.pattern = PatternLink{"TForm39",
-                            "Diagrama de Irradiação da Antena de Abertura Circular Uniforme",
-                            "Diagrama de irradiação retangular da antena de abertura circular uniforme",
-                            true,
+    d.pattern = PatternLink{"TForm39", "Diagrama de Irradiação da Antena de Abertura Circular Uniforme",
+                            "Diagrama de irradiação retangular da antena de abertura circular uniforme", true,
                             aperturePatternSource({{{"input1", &V::a_norm}},
                                                    ApertureSweep::FirstHalfTurn,
                                                    circularEPlaneField,

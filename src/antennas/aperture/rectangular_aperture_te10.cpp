@@ -99,17 +99,15 @@ CalculatorDescriptor rectangularApertureTe10Calculator()
                                            {"FSLMM - Nível máximo do 1¤ lóbulo lateral (dB):", "output16", "output17"},
                                            {"Diretividade (dB):", "output8", "output15"},
                                        });
-    d.pattern = PatternLink{
-        "TForm39",
-        "Diagrama de Irradiação da Antena de Abertura Retangular Modo TE10",
-        "Diagrama de irradiação retangular da antena de abertura retangular Modo TE10",
-        true,
-        aperturePatternSource({{{"input1", &V::a_norm}, {"input2", &V::b_norm}},
-                               ApertureSweep::FrontHalfPlane,
-                               rectangularEPlaneField,
-                               te10HPlaneField,
-                               "Diagrama da Antena Antena de abertura retangular - Distribuição modo TE10",
-                               rectangularApertureFunction3d})};
+    d.pattern =
+        PatternLink{"TForm39", "Diagrama de Irradiação da Antena de Abertura Retangular Modo TE10",
+                    "Diagrama de irradiação retangular da antena de abertura retangular Modo TE10", true,
+                    aperturePatternSource({{{"input1", &V::a_norm}, {"input2", &V::b_norm}},
+                                           ApertureSweep::FrontHalfPlane,
+                                           rectangularEPlaneField,
+                                           te10HPlaneField,
+                                           "Diagrama da Antena Antena de abertura retangular - Distribuição modo TE10",
+                                           rectangularApertureFunction3d})};
     d.caption3d = "Diagrama de Irradiação 3D da Antena de Abertura Retangular Modo TE10";
     d.geometry = GeometryLink{"TfrmGemAbert", 0};
     return d;

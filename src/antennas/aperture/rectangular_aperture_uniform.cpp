@@ -72,8 +72,8 @@ Checked<RectangularApertureUniformResults> computeRectangularApertureUniform(con
     r.e_side_lobe_db = decibels20(store48(0.217L));
     // At a = 1.43 the cosine is that of π/2: a side lobe on the horizon, as
     // deep as the rounding of cos(π/2) makes it.
-    const long double h_lobe = store48(
-        std::fabs(std::cos(std::asin(xmath::div(1.43L, a))) * std::sin(4.494L) * kOneOverFirstSideLobeRoot));
+    const long double h_lobe =
+        store48(std::fabs(std::cos(std::asin(xmath::div(1.43L, a))) * std::sin(4.494L) * kOneOverFirstSideLobeRoot));
     r.h_side_lobe_db = decibels20(h_lobe);
     const long double gain = store48(4 * kPi * a * b);
     r.directivity_db = store48(10 * log10Stored(gain));
@@ -140,22 +140,20 @@ CalculatorDescriptor rectangularApertureUniformCalculator()
                                              {"output17", &Out::h_side_lobe_db},
                                          },
                                          &computeRectangularApertureUniform);
-    d.sheet = rectangularApertureSheet("Antena de abertura retangular - Distribuição uniforme",
-                                       {
-                                           {"Ângulo do primeiro nulo (graus):", "output2", "output9"},
-                                           {"Ponto de meia potência (graus):", "output3", "output10"},
-                                           {"Primeiro lóbulo lateral (graus):", "output4", "output11"},
-                                           {"FNBW - Largura de feixe do 1¤ nulo (graus):", "output5", "output12"},
-                                           {"HPBW - Largura de feixe de meia potência (graus):", "output6", "output13"},
-                                           {"FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", "output7",
-                                            "output14"},
-                                           {"FSLMM - Nível máximo do 1¤ lóbulo lateral (dB):", "output16", "output17"},
-                                           {"Diretividade (dB):", "output8", "output15"},
-                                       });
-    d.pattern = PatternLink{"TForm39",
-                            "Diagrama de Irradiação da Antena de Abertura Retangular Uniforme",
-                            "Diagrama de irradiação retangular da antena de abertura retangular uniforme",
-                            true,
+    d.sheet =
+        rectangularApertureSheet("Antena de abertura retangular - Distribuição uniforme",
+                                 {
+                                     {"Ângulo do primeiro nulo (graus):", "output2", "output9"},
+                                     {"Ponto de meia potência (graus):", "output3", "output10"},
+                                     {"Primeiro lóbulo lateral (graus):", "output4", "output11"},
+                                     {"FNBW - Largura de feixe do 1¤ nulo (graus):", "output5", "output12"},
+                                     {"HPBW - Largura de feixe de meia potência (graus):", "output6", "output13"},
+                                     {"FSLBW - Largura de feixe do 1¤ lóbulo lateral (graus):", "output7", "output14"},
+                                     {"FSLMM - Nível máximo do 1¤ lóbulo lateral (dB):", "output16", "output17"},
+                                     {"Diretividade (dB):", "output8", "output15"},
+                                 });
+    d.pattern = PatternLink{"TForm39", "Diagrama de Irradiação da Antena de Abertura Retangular Uniforme",
+                            "Diagrama de irradiação retangular da antena de abertura retangular uniforme", true,
                             aperturePatternSource({{{"input1", &V::a_norm}, {"input2", &V::b_norm}},
                                                    ApertureSweep::FrontHalfPlane,
                                                    rectangularEPlaneField,

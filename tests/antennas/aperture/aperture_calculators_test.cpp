@@ -52,10 +52,22 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"uniform rectangle a=2 b=3",
                 "TForm13",
                 {2, 3},
-                {{"output2", "19.473"},   {"output9", "30.002"},   {"output3", "8.492"},    {"output10", "12.798"},
-                 {"output4", "28.470"},   {"output11", "45.647"},  {"output5", "38.945"},   {"output12", "60.004"},
-                 {"output6", "16.985"},   {"output13", "25.596"},  {"output7", "56.940"},   {"output14", "91.293"},
-                 {"output16", "-13.271"}, {"output17", "-16.370"}, {"output8", "18.774"},   {"output15", "18.774"}}},
+                {{"output2", "19.473"},
+                 {"output9", "30.002"},
+                 {"output3", "8.492"},
+                 {"output10", "12.798"},
+                 {"output4", "28.470"},
+                 {"output11", "45.647"},
+                 {"output5", "38.945"},
+                 {"output12", "60.004"},
+                 {"output6", "16.985"},
+                 {"output13", "25.596"},
+                 {"output7", "56.940"},
+                 {"output14", "91.293"},
+                 {"output16", "-13.271"},
+                 {"output17", "-16.370"},
+                 {"output8", "18.774"},
+                 {"output15", "18.774"}}},
         // At the bound the H-plane side lobe lies on the horizon: 57.3·π/2.
         Example{"uniform rectangle at the bound a=b=1.43",
                 "TForm13",
@@ -99,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"output8", "21.984"},
                  {"output15", "21.984"}}},
         // Doubling a halves both widths and adds 6.021 dB.
-        Example{"uniform circle a=4", "TForm26", {4}, {{"output5", "17.475"}, {"output6", "7.300"}, {"output8", "28.005"}}},
+        Example{
+            "uniform circle a=4", "TForm26", {4}, {{"output5", "17.475"}, {"output6", "7.300"}, {"output8", "28.005"}}},
         Example{"uniform circle at the bound", "TForm26", {1.43L}, {{"output5", "48.881"}}},
         Example{"TE11 circle a=2",
                 "TForm30",
@@ -138,15 +151,15 @@ const char* kSideX = "Dimensão da abertura retangular ao longo do eixo x (a>=1.
 const char* kSideY = "Dimensão da abertura retangular ao longo do eixo y (b>=1.43comprimento de onda)!";
 const char* kRadius = "Raio da abertura circular deve ser (a>=1.43comprimento de onda) !";
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ApertureRefusals,
-    ::testing::Values(Refused{"TForm13", {1.4299L, 3}, kSideX}, Refused{"TForm13", {1.4299L, 1}, kSideX},
-                      Refused{"TForm13", {0, 0}, kSideX}, Refused{"TForm13", {2, 1}, kSideY},
-                      Refused{"TForm13", {2, 1.4299L}, kSideY}, Refused{"TForm27", {1.42L, 2}, kSideX},
-                      Refused{"TForm27", {-2, 2}, kSideX}, Refused{"TForm27", {2, 1.4299L}, kSideY},
-                      Refused{"TForm26", {1.42L}, kRadius}, Refused{"TForm26", {1.4299L}, kRadius},
-                      Refused{"TForm26", {0}, kRadius}, Refused{"TForm30", {1.42L}, kRadius},
-                      Refused{"TForm30", {1.4299L}, kRadius}));
+INSTANTIATE_TEST_SUITE_P(Cases, ApertureRefusals,
+                         ::testing::Values(Refused{"TForm13", {1.4299L, 3}, kSideX},
+                                           Refused{"TForm13", {1.4299L, 1}, kSideX}, Refused{"TForm13", {0, 0}, kSideX},
+                                           Refused{"TForm13", {2, 1}, kSideY}, Refused{"TForm13", {2, 1.4299L}, kSideY},
+                                           Refused{"TForm27", {1.42L, 2}, kSideX}, Refused{"TForm27", {-2, 2}, kSideX},
+                                           Refused{"TForm27", {2, 1.4299L}, kSideY},
+                                           Refused{"TForm26", {1.42L}, kRadius}, Refused{"TForm26", {1.4299L}, kRadius},
+                                           Refused{"TForm26", {0}, kRadius}, Refused{"TForm30", {1.42L}, kRadius},
+                                           Refused{"TForm30", {1.4299L}, kRadius}));
 
 // The limit typed as it is stored: the 6-byte neighbours of 1.43 fall on
 // either side.
@@ -199,8 +212,9 @@ TEST(ApertureDescriptors, HideOnCloseAndKeepTheirFileData)
         std::size_t values;
         bool captionOnSaveAs;
     };
-    for (const Case& c : {Case{"TForm13", "aru", "AbretUni.aru", 2, false}, Case{"TForm27", "art", "AbrTE10.art", 2, true},
-                          Case{"TForm26", "acu", "AbCirUni.acu", 1, true}, Case{"TForm30", "act", "AbCirTE.act", 1, true}}) {
+    for (const Case& c :
+         {Case{"TForm13", "aru", "AbretUni.aru", 2, false}, Case{"TForm27", "art", "AbrTE10.art", 2, true},
+          Case{"TForm26", "acu", "AbCirUni.acu", 1, true}, Case{"TForm30", "act", "AbCirTE.act", 1, true}}) {
         SCOPED_TRACE(c.windowClass);
         const CalculatorDescriptor& d = *findByWindowClass(c.windowClass);
         EXPECT_EQ(d.closePolicy, ClosePolicy::Hide);
