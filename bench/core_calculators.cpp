@@ -10,6 +10,8 @@ namespace {
 const std::vector<std::pair<std::string, std::vector<long double>>> kInputs = {
     {"dip", {100, 0.01L}}, {"abd", {10, 0.25L}},     {"aef", {10, 0.25L}},
     {"ahw", {10, 0.25L}},  {"aph", {10, 0.25L, 60}}, {"apl", {30, 45, 0.5L, 0.5L, 10, 10}},
+    {"aru", {2, 3}},       {"art", {2, 3}},          {"acu", {2}},
+    {"act", {2}},
 };
 
 void Calculate(benchmark::State& state, const std::string& extension, std::vector<long double> inputs)

@@ -49,6 +49,20 @@ void ArrayTables(benchmark::State& state)
 }
 BENCHMARK(ArrayTables)->Arg(5)->Arg(6)->Arg(7)->Arg(11)->Arg(37);
 
+// "P&olar" plus "&Retangular" of the aperture pattern window: both tables
+// and the chart. Budget: under 25 ms together.
+std::string apertureField(std::string_view name) { return name == "input1" ? "3.3" : name == "input2" ? "3" : ""; }
+
+void ApertureTables(benchmark::State& state)
+{
+    const ondarel::PatternSource& source = *ondarel::patternSourceFor(static_cast<int>(state.range(0)), "TForm39");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(source.chartPoints(apertureField));
+        benchmark::DoNotOptimize(source.polarTables(apertureField));
+    }
+}
+BENCHMARK(ApertureTables)->Arg(13)->Arg(27)->Arg(26)->Arg(30)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 namespace {

@@ -74,6 +74,10 @@ const bool registered = [] {
           {"input4", "0.5"},
           {"input5", "10"},
           {"input6", "10"}}},
+        {"Graph2D/aru", "TForm13", {{"input1", "2"}, {"input2", "3"}}},
+        {"Graph2D/art", "TForm27", {{"input1", "2"}, {"input2", "3"}}},
+        {"Graph2D/acu", "TForm26", {{"input1", "3.3"}}},
+        {"Graph2D/act", "TForm30", {{"input1", "3.3"}}},
     };
     for (const auto& [name, windowClass, inputs] : cases)
         benchmark::RegisterBenchmark(name, Graph2D, windowClass, inputs)->Unit(benchmark::kMillisecond);

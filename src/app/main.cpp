@@ -5,6 +5,7 @@
 #include "app/window_factories.h"
 #include "framework/application_language.h"
 #include "framework/command_guard.h"
+#include "framework/window_registry.h"
 
 int main(int argc, char** argv)
 {
@@ -20,6 +21,9 @@ int main(int argc, char** argv)
 
     ondarel::registerWindows();
     ondarel::MainWindow mainWindow;
+    // The aperture pattern window is made at start-up, hidden, as the
+    // program always has; the other windows wait for their first use.
+    ondarel::WindowRegistry::instance().create("TForm39");
     mainWindow.show();
     delete splash;
 

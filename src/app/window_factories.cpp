@@ -4,6 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "framework/calculator_window.h"
 #include "framework/window_registry.h"
+#include "plots/aperture_pattern_window.h"
 #include "plots/array_pattern_window.h"
 #include "plots/pattern_3d_window.h"
 #include "plots/print_window.h"
@@ -24,6 +25,7 @@ void registerWindows()
     registry.registerWindow("Tfrmsobre", [] { return new AboutWindow; });
     registry.registerWindow("TForm3", [] { return new WirePatternWindow; });
     registry.registerWindow("TForm28", [] { return new ArrayPatternWindow; });
+    registry.registerWindow("TForm39", [] { return new AperturePatternWindow; });
     registry.registerWindow("Tfrmprint", [] { return new PrintWindow; });
     registry.registerWindow("TfrmZB", [] { return new Pattern3dWindow; });
 }

@@ -2,6 +2,10 @@
 
 #include <cctype>
 
+#include "antennas/aperture/circular_aperture_te11.h"
+#include "antennas/aperture/circular_aperture_uniform.h"
+#include "antennas/aperture/rectangular_aperture_te10.h"
+#include "antennas/aperture/rectangular_aperture_uniform.h"
 #include "antennas/arrays/broadside_array.h"
 #include "antennas/arrays/end_fire_array.h"
 #include "antennas/arrays/hansen_woodyard_array.h"
@@ -25,8 +29,8 @@ std::vector<CalculatorDescriptor> build()
         axialHelixCalculator(),          normalHelixCalculator(),         unbuiltCalculator("TForm29"),
         unbuiltCalculator("TForm14"),    unbuiltCalculator("TForm15"),    broadsideArrayCalculator(),
         endFireArrayCalculator(),        hansenWoodyardArrayCalculator(), phasedArrayCalculator(),
-        planarArrayCalculator(),         unbuiltCalculator("TForm13"),    unbuiltCalculator("TForm27"),
-        unbuiltCalculator("TForm26"),    unbuiltCalculator("TForm30"),    unbuiltCalculator("TForm16"),
+        planarArrayCalculator(),         rectangularApertureUniformCalculator(),    rectangularApertureTe10Calculator(),
+        circularApertureUniformCalculator(),    circularApertureTe11Calculator(),    unbuiltCalculator("TForm16"),
         unbuiltCalculator("TForm17"),    unbuiltCalculator("TForm18"),    unbuiltCalculator("TForm21"),
         unbuiltCalculator("TForm20"),    unbuiltCalculator("TForm19"),    unbuiltCalculator("TForm31"),
         unbuiltCalculator("TForm33"),    unbuiltCalculator("TForm34"),    unbuiltCalculator("TForm36"),

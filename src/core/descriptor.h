@@ -95,6 +95,9 @@ struct CalculatorDescriptor {
     std::vector<std::string> keyPressFields;
     // Result fields that stay enabled when the window is created.
     std::vector<std::string> resultsEnabledAtStart;
+    // Menu items that take a shortcut beyond the template's, by object name
+    // ("Calcular1", "Ctrl+C").
+    std::vector<std::pair<std::string, std::string>> menuShortcuts;
 
     std::vector<SheetText> sheet;
     std::optional<PatternLink> pattern;

@@ -206,6 +206,8 @@ void CalculatorWindow::buildMenusAndToolBar()
             actions_[item.objectName] = action;
         }
     }
+    for (const auto& [item, keys] : descriptor_.menuShortcuts)
+        if (const auto it = actions_.find(q(item)); it != actions_.end()) it->second->setShortcut(QKeySequence(q(keys)));
 
     QToolBar* bar = addToolBar("Ferramentas");
     bar->setObjectName("ToolBar1");

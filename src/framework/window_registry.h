@@ -26,6 +26,9 @@ public:
 
     // The live window of that class, shown or hidden; nullptr if none.
     QWidget* find(const QString& windowClass) const;
+    // The window of that class, created hidden if there is none yet (the
+    // aperture pattern window at start-up); nullptr for an unknown class.
+    QWidget* create(const QString& windowClass);
     // Brings the existing window forward in the normal state, or creates it.
     // nullptr when the class has no window yet.
     QWidget* openOrShow(const QString& windowClass);
@@ -52,7 +55,6 @@ public:
 
 private:
     WindowRegistry();
-    QWidget* create(const QString& windowClass);
 
     struct Entry {
         Factory factory;

@@ -13,11 +13,18 @@
 namespace ondarel {
 
 PatternWindowBase::PatternWindowBase(int ownCode, QWidget* parent)
+    : PatternWindowBase(ownCode, ownTables_, Serves::RememberedCaller, parent)
+{
+}
+
+PatternWindowBase::PatternWindowBase(int ownCode, SharedPolarTables& tables, Serves serves, QWidget* parent)
     : QMainWindow(parent),
       ownCode_(ownCode),
+      serves_(serves),
+      tables_(&tables),
       pages_(new QTabWidget(this)),
       polar_(new PolarPage(
-          left_, right_, [this] { return polarCaptions(sourceFor(rememberedCode_)); }, pages_)),
+          tables_->left, tables_->right, [this] { return polarCaptions(sourceFor(rememberedCode_)); }, pages_)),
       chart_(new ChartPanel(pages_))
 {
     chart_->setObjectName("Chart1");
@@ -72,7 +79,7 @@ const PatternSource* PatternWindowBase::sourceFor(int code) const
 
 std::optional<int> PatternWindowBase::liveCalculatorCode()
 {
-    const int code = calculatorCode();
+    const int code = serves_ == Serves::CurrentCodeOnly ? WindowRegistry::instance().windowCode() : calculatorCode();
     if (!servesCode(code)) return std::nullopt;
     if (!WindowRegistry::instance().find(QString::fromStdString(findByCode(code)->windowClass))) return std::nullopt;
     return code;
@@ -89,8 +96,9 @@ void PatternWindowBase::polarCommand()
         const auto code = liveCalculatorCode();
         if (!code) return;
         const PolarTables tables = sourceFor(*code)->polarTables(callerFields(*code));
-        left_ = tables.left;
-        right_ = tables.right;
+        tables_->left = tables.left;
+        tables_->right = tables.right;
+        tables_->filledBy = *code;
         polar_->redraw();
         pages_->setCurrentWidget(polar_);
     });
@@ -133,7 +141,10 @@ void PatternWindowBase::printPolarPages()
     if (!copies) return;
     for (int copy = 0; copy < *copies; ++copy) {
         auto job = seam.beginPrintJob();
-        printPolarPage(job->canvas(), sourceFor(rememberedCode_));
+        // A window serving the current code alone titles the page by the
+        // calculator whose pattern its tables hold.
+        const int titled = serves_ == Serves::CurrentCodeOnly ? tables_->filledBy : rememberedCode_;
+        printPolarPage(job->canvas(), sourceFor(titled));
         job->end();
     }
 }

@@ -16,6 +16,14 @@ class QTabWidget;
 
 namespace ondarel {
 
+// The two polar tables and the calculator code whose pattern they hold. A
+// window keeps its own, unless it is given tables that outlive it.
+struct SharedPolarTables {
+    PatternTable left{};
+    PatternTable right{};
+    int filledBy = 0;  // the calculator code of the last "P&olar"; 0 before any
+};
+
 class PatternWindowBase : public QMainWindow, public PatternWindow, public PrintablePatterns {
     Q_OBJECT
 public:
@@ -35,13 +43,22 @@ public:
     ChartPanel* chart() const { return chart_; }
     PolarPage* polarPage() const { return polar_; }
     QTabWidget* pages() const { return pages_; }
-    const PatternTable& leftTable() const { return left_; }
-    const PatternTable& rightTable() const { return right_; }
+    const PatternTable& leftTable() const { return tables_->left; }
+    const PatternTable& rightTable() const { return tables_->right; }
+    // The calculator code whose pattern the tables hold.
+    int tablesFilledBy() const { return tables_->filledBy; }
     // The calculator code the window serves: the current window code when it
     // is one of this window's, else the one last found. 0 before any.
     int calculatorCode();
 
 protected:
+    enum class Serves {
+        RememberedCaller,  // the current code, else the calculator last found
+        CurrentCodeOnly,   // any other current code leaves everything as it is
+    };
+    // A window whose tables live in `tables` (which must outlive it).
+    PatternWindowBase(int ownCode, SharedPolarTables& tables, Serves serves, QWidget* parent = nullptr);
+
     virtual void printPolarPage(Canvas& page, const PatternSource* source) = 0;
     virtual std::vector<CaptionStrip::Caption> polarCaptions(const PatternSource* source) const = 0;
 
@@ -56,8 +73,9 @@ private:
 
     int ownCode_;
     int rememberedCode_ = 0;
-    PatternTable left_{};
-    PatternTable right_{};
+    Serves serves_ = Serves::RememberedCaller;
+    SharedPolarTables ownTables_;
+    SharedPolarTables* tables_;
     QTabWidget* pages_;
     PolarPage* polar_;
     ChartPanel* chart_;

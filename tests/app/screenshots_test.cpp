@@ -33,8 +33,8 @@ void computed(const QString& windowClass, const std::vector<std::pair<QString, Q
     trigger(w, "Calcular1");
     save(w, name);
     trigger(w, "Grafico2D1");
-    auto* pattern = dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm28"));
-    if (!pattern) pattern = dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm3"));
+    const QString patternClass = QString::fromStdString(w->descriptor().pattern->windowClass);
+    auto* pattern = dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find(patternClass));
     ASSERT_NE(pattern, nullptr);
     pattern->pages()->setCurrentIndex(0);
     save(pattern, name + "_polar");
@@ -80,6 +80,13 @@ TEST(Screenshots, PrintedPages)
     trigger(b, "Imprimir1");
     trigger(b, "Grafico2D1");
     dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm28"))->printPolarPages();
+    CalculatorWindow* c = openCalculator("TForm30");
+    type(c, "input1", "2");
+    trigger(c, "Calcular1");
+    seam->printAnswers = {1, 1};
+    trigger(c, "Imprimir1");
+    trigger(c, "Grafico2D1");
+    dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm39"))->printPolarPages();
     seam->printer.reset();
     WindowRegistry::instance().closeAll();
     WindowRegistry::instance().setSeam(std::move(previous));
@@ -105,7 +112,11 @@ TEST(Screenshots, EveryWindow)
         "TForm6",
         {{"input1", "30"}, {"input2", "45"}, {"input3", "0.5"}, {"input4", "0.5"}, {"input5", "10"}, {"input6", "10"}},
         "planar");
-    for (const char* windowClass : {"TForm2", "TForm5"}) {
+    computed("TForm13", {{"input1", "2"}, {"input2", "3"}}, "aperture_rect_uniform");
+    computed("TForm27", {{"input1", "2"}, {"input2", "3"}}, "aperture_rect_te10");
+    computed("TForm26", {{"input1", "2"}}, "aperture_circ_uniform");
+    computed("TForm30", {{"input1", "1.536"}}, "aperture_circ_te11");
+    for (const char* windowClass : {"TForm2", "TForm5", "TForm30"}) {
         trigger(openCalculator(windowClass), "Grafico3D1");
         auto* view = WindowRegistry::instance().find("TfrmZB");
         view->findChild<QPushButton*>("btnPlotar")->click();

@@ -141,5 +141,38 @@ TEST(PatternCommand, WirePatternsReadTheCallingCalculatorsFields)
     for (std::size_t k = 1; k <= 360; ++k) EXPECT_EQ(rows[1 + k], rows[363 + k]) << k;
 }
 
+TEST(PatternCommand, AperturePatternsGiveBothPlanesAndTheEPlaneChart)
+{
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::pair<std::size_t, const char*>> rows;  // line index, text
+    };
+    // Both tables hold 360 entries; the chart 180 points (±1 … ±90, or 1 … 180).
+    const Case cases[] = {
+        {{"pattern", "aru", "input1=2", "input2=3"},
+         {{0, "# E-plane"},
+          {1 + 360, "360,1"},
+          {1 + 180, "180,0"},
+          {362, "# H-plane"},
+          {724, "# rectangular"},
+          {905, "-90,-35"}}},
+        {{"pattern", "art", "input1=2", "input2=3"}, {{1 + 360, "360,1"}, {1 + 270, "270,0"}, {724, "# rectangular"}}},
+        // The circular tables run 1 … 180; sin 180° is not exactly 0, so J1(Z)/Z is 1/2 there.
+        {{"pattern", "acu", "input1=2"}, {{1 + 180, "180,0.25"}, {1 + 181, "181,0"}, {724, "# rectangular"}}},
+        {{"pattern", "act", "input1=2"}, {{363 + 180, "180,0.25"}, {363 + 360, "360,0"}, {905, "180,0"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[1]);
+        const Ran r = runTool(c.args);
+        ASSERT_EQ(r.status, kComputed) << r.err;
+        const auto all = lines(r.out);
+        ASSERT_EQ(all.size(), 2u * 362u + 182u);
+        for (const auto& [index, text] : c.rows) EXPECT_EQ(all[index], text) << index;
+    }
+    const Ran empty = runTool({"pattern", "acu"});
+    EXPECT_EQ(empty.status, kFault);
+    EXPECT_EQ(empty.out, "Erro de operação com dados do tipo real !\n");
+}
+
 }  // namespace
 }  // namespace ondarel::cli

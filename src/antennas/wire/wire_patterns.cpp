@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/bessel.h"
 #include "core/checked_math.h"
 #include "core/number_text.h"
 #include "core/real48.h"
@@ -60,9 +61,10 @@ struct AxialHelix {
     }
 };
 
-// Circular loop: sin θ while small; otherwise J1(2πa sin θ) by the first
-// four terms of its series. The radius in wavelengths is compared with λ in
-// metres, as the loop calculator's window does.
+// Circular loop: sin θ while small; otherwise J1(2πa sin θ), accurate over
+// the whole range (a truncated series runs away once 2πa exceeds about 3).
+// The radius in wavelengths is compared with λ in metres, as the loop
+// calculator's window does.
 struct Loop {
     long double a;
     bool small;
@@ -76,10 +78,7 @@ struct Loop {
     {
         if (small) return store48(std::sin(th));
         const long double x = store48(2 * kPi * a * std::sin(th));
-        const long double x3 = x * x * x;
-        const long double x5 = x3 * x * x;
-        const long double x7 = x5 * x * x;
-        return store48(x / 2 - x3 / 16 + x5 / 384 - x7 / 18432);
+        return store48(bessel::j1(x));
     }
 };
 

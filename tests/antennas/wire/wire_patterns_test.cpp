@@ -137,7 +137,7 @@ TEST(WirePatterns, SmallLoopDrawsTheDipolePattern)
     }
 }
 
-TEST(WirePatterns, LargeLoopFollowsTheBesselSeries)
+TEST(WirePatterns, LargeLoopFollowsBesselsJ1)
 {
     struct Case {
         long double f, a;
@@ -154,6 +154,18 @@ TEST(WirePatterns, LargeLoopFollowsTheBesselSeries)
             EXPECT_NEAR(static_cast<double>(t.e[k]), j1 * j1, 2.2 * j1 * termLeftOut + 1e-10) << k;
         }
         for (int k = 1; k <= 360; ++k) EXPECT_EQ(t.h[k], 100);
+    }
+    // Loops of a wavelength's radius and more reach arguments where a
+    // four-term series runs away (J1(4π) would read −1986): the table holds
+    // the true J1 there too.
+    for (const Case& c : {Case{300, 1.0L}, Case{300, 2.0L}}) {
+        SCOPED_TRACE(static_cast<double>(c.a));
+        const auto t = *wirePolarTables(10, loop(c.f, c.a));
+        for (int k : {10, 30, 60, 90, 135, 250}) {
+            const double x = 2 * std::numbers::pi * static_cast<double>(c.a) * std::sin(k * std::numbers::pi / 180);
+            const double j1 = std::cyl_bessel_j(1.0, std::fabs(x));
+            EXPECT_NEAR(static_cast<double>(t.e[k]), j1 * j1, 1e-9) << k;
+        }
     }
     // No longer sin²θ: at 30° the normalised power is not 1/4.
     const auto t = *wirePolarTables(10, loop(300, 0.0531L));
