@@ -79,6 +79,18 @@ TEST(Screenshots, PrintedPages)
     trigger(b, "Imprimir1");
     trigger(b, "Grafico2D1");
     dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm28"))->printPolarPages();
+    CalculatorWindow* t = openCalculator("TForm31");
+    for (const auto& [field, value] : {std::pair{"imput1", "100"},
+                                       {"imput2", "73"},
+                                       {"imput3", "42.5"},
+                                       {"imput4", "0.004"},
+                                       {"imput5", "0.002"},
+                                       {"imput6", "0.025"},
+                                       {"imput7", "0.05"}})
+        type(t, field, value);
+    trigger(t, "Calcular1");
+    seam->printAnswers = {1};
+    trigger(t, "Imprimir1");
     seam->printer.reset();
     WindowRegistry::instance().closeAll();
     WindowRegistry::instance().setSeam(std::move(previous));
@@ -104,6 +116,41 @@ TEST(Screenshots, EveryWindow)
         "TForm6",
         {{"input1", "30"}, {"input2", "45"}, {"input3", "0.5"}, {"input4", "0.5"}, {"input5", "10"}, {"input6", "10"}},
         "planar");
+    for (const auto& [windowClass, inputs, name] :
+         std::vector<std::tuple<QString, std::vector<std::pair<QString, QString>>, QString>>{
+             {"TForm31",
+              {{"imput1", "100"},
+               {"imput2", "73"},
+               {"imput3", "42.5"},
+               {"imput4", "0.004"},
+               {"imput5", "0.002"},
+               {"imput6", "0.025"},
+               {"imput7", "0.05"}},
+              "t_match"},
+             {"TForm33",
+              {{"imput1", "100"},
+               {"imput2", "73"},
+               {"imput3", "42.5"},
+               {"imput4", "0.004"},
+               {"imput5", "0.002"},
+               {"imput6", "0.025"},
+               {"imput7", "0.05"}},
+              "gamma_match"},
+             {"TForm34",
+              {{"imput1", "100"},
+               {"imput2", "73"},
+               {"imput3", "42.5"},
+               {"imput4", "0.45"},
+               {"imput5", "0.002"},
+               {"imput6", "0.02"}},
+              "folded_dipole"},
+             {"TForm36", {{"imput1", "100"}, {"imput2", "73"}, {"imput3", "42.5"}, {"imput4", "50"}}, "l_network"}}) {
+        CalculatorWindow* w = openCalculator(windowClass);
+        save(w, name + "_fresh");
+        for (const auto& [field, value] : inputs) type(w, field, value);
+        trigger(w, "Calcular1");
+        save(w, name);
+    }
     WindowRegistry::instance().setWindowCode(28);
     QTimer::singleShot(0, [] {
         QWidget* print = WindowRegistry::instance().find("Tfrmprint");

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <complex>
+#include <set>
 
 #include "catalogue/catalogue.h"
 #include "core/fault.h"
@@ -173,6 +174,29 @@ INSTANTIATE_TEST_SUITE_P(
                       Faulting{"conductors overlap", "TForm33", {100, 73, 42.5L, 0.004L, 0.002L, 0.001L, 0.05L}},
                       Faulting{"zero impedance", "TForm33", {100, 0, 0, 0.004L, 0.002L, 0.025L, 0.05L}},
                       Faulting{"zero impedance", "TForm34", {100, 0, 0, 0.45L, 0.002L, 0.02L}}));
+
+// Each window turns the matching-structures geometry to its own page and
+// prints every input and result once, with no two texts at one place.
+TEST(MatchingDescriptors, PrintEachFieldOnceAndOpenTheirGeometryPage)
+{
+    int page = 0;
+    for (const char* windowClass : {"TForm31", "TForm33", "TForm34", "TForm36"}) {
+        SCOPED_TRACE(windowClass);
+        const CalculatorDescriptor& d = *findByWindowClass(windowClass);
+        ASSERT_TRUE(d.geometry);
+        EXPECT_EQ(d.geometry->windowClass, "TForm35");
+        EXPECT_EQ(d.geometry->page, page++);
+        std::multiset<std::string> printed, owned;
+        std::set<std::pair<int, int>> places;
+        for (const auto& t : d.sheet) {
+            if (!t.field.empty()) printed.insert(t.field);
+            EXPECT_TRUE(places.insert({t.x, t.y}).second) << t.text << t.field;
+        }
+        for (const auto& in : d.inputs) owned.insert(in.name);
+        for (const auto& row : d.results) owned.insert(row.fields.begin(), row.fields.end());
+        EXPECT_EQ(printed, owned);
+    }
+}
 
 using Z = std::complex<long double>;
 
