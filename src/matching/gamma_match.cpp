@@ -4,8 +4,8 @@
 
 #include "core/checked_math.h"
 #include "core/complex48.h"
-#include "core/data_sheet.h"
 #include "core/real48.h"
+#include "matching/rod_match_layout.h"
 #include "matching/rod_section.h"
 
 namespace ondarel {
@@ -65,24 +65,18 @@ CalculatorDescriptor gammaMatchCalculator()
     using In = GammaMatchInputs;
     using Out = GammaMatchResults;
     d.inputsCaption = "Entrada de Dados:";
-    d.inputs = {
-        {"imput1", "Freqüência (MHz):", "", ""},
-        {"imput2", "Impedância da antena  Ra +/- j Xa (ohm):", "", ""},
-        {"imput3", "", "", "", "+/-j"},
-        {"imput4", "Diâmetro normalizado do maior elemento:", "", ""},
-        {"imput5", "Diâmetro normalizado do menor elemento:", "", ""},
-        {"imput6", "Espaçamento normalizado centro-a-centro:", "", ""},
-        {"imput7", "Comprimento  normalizado da vareta:", "", ""},
-    };
+    const RodMatchTexts texts{"Casador Gamma",
+                              "Diâmetro normalizado do maior elemento:",
+                              "Comprimento  normalizado da vareta:",
+                              "Impedância de entrada  do sistema (ohm):",
+                              "Diâmetro normalizado do menor elemento:",
+                              "Espaçamento normalizado centro-a-centro:",
+                              "Comprimento normalizado da vareta:"};
+    d.inputs = rodMatchInputs(texts);
     d.keyPressFields = {"imput1"};
-    d.results = {
-        {.label = "Comprimento de onda (m):", .fields = {"output1"}},
-        {.label = "Impedância característica do sistema (ohm):", .fields = {"output2"}},
-        {.label = "Impedância de entrada do casador (ohm):", .fields = {"output3"}, .prefix = "j"},
-        {.label = "Impedância de entrada  do sistema (ohm):", .fields = {"output4", "output5"}, .joiner = "+/-j"},
-        {.label = "Admitância de entrada do sistema (mho):", .fields = {"output6", "output7"}, .joiner = "+/-j"},
-        {.label = "Valor do capacitor de entrada para ressoar com a antena (pF):", .fields = {"output8"}},
-    };
+    d.results = rodMatchResults(texts);
+    d.results.push_back(
+        {.label = "Valor do capacitor de entrada para ressoar com a antena (pF):", .fields = {"output8"}});
     d.compute = bindComputation<In, Out>({&In::frequency_mhz, &In::resistance_ohm, &In::reactance_ohm, &In::d1_norm,
                                           &In::d2_norm, &In::spacing_norm, &In::rod_length_norm},
                                          {
@@ -96,27 +90,8 @@ CalculatorDescriptor gammaMatchCalculator()
                                              {"output8", &Out::capacitance_pf},
                                          },
                                          &computeGammaMatch);
-    d.sheet = DataSheet(900)
-                  .text(400, 100, "Casador Gamma")
-                  .heading(150, "Entrada de dados")
-                  .line(200, "Freqüência (MHz):", "imput1")
-                  .line(250, "Impedância da antena Ra +/- jXa (ohm):", "imput2")
-                  .value(1100, 250, "imput3")
-                  .line(300, "Diâmetro normalizado do maior elemento:", "imput4")
-                  .line(350, "Diâmetro normalizado do menor elemento:", "imput5")
-                  .line(400, "Espaçamento normalizado centro-a-centro:", "imput6")
-                  .line(450, "Comprimento normalizado da vareta:", "imput7")
-                  .heading(550, "Resultados")
-                  .line(600, "Comprimento de onda (m):", "output1")
-                  .line(650, "Impedância característica do sistema (ohm):", "output2")
-                  .heading(700, "Impedância de entrada do casador (ohm):")
-                  .text(900, 700, "j")
-                  .value(925, 700, "output3")
-                  .line(750, "Impedância de entrada do sistema Rin +/- jXin (ohm):", "output4")
-                  .value(1100, 750, "output5")
-                  .line(800, "Admitância de entrada do sistema (mho):", "output6")
-                  .value(1100, 800, "output7")
-                  .line(850, "Valor do capacitor de entrada para ressoar com a antena (pF):", "output8");
+    d.sheet =
+        rodMatchSheet(texts).line(850, "Valor do capacitor de entrada para ressoar com a antena (pF):", "output8");
     d.geometry = GeometryLink{"TForm35", 1};
     return d;
 }

@@ -4,9 +4,9 @@
 
 #include "core/checked_math.h"
 #include "core/complex48.h"
-#include "core/data_sheet.h"
 #include "core/limits.h"
 #include "core/real48.h"
+#include "matching/rod_match_layout.h"
 #include "matching/rod_section.h"
 
 namespace ondarel {
@@ -74,25 +74,18 @@ CalculatorDescriptor tMatchCalculator()
     using In = TMatchInputs;
     using Out = TMatchResults;
     d.inputsCaption = "Entrada de Dados:";
-    d.inputs = {
-        {"imput1", "Freqüência (MHz):", "", ""},
-        {"imput2", "Impedância da antena  Ra +/- j Xa (ohm):", "", ""},
-        {"imput3", "", "", "", "+/-j"},
-        {"imput4", "Diâmetro normalizado do maior elemento: ", "", ""},
-        {"imput5", "Diâmetro normalizado do menor elemento:", "", ""},
-        {"imput6", "Espaçamento normalizado centro-a-centro:", "", ""},
-        {"imput7", "Comprimento normalizado de cada vareta:", "", ""},
-    };
+    const RodMatchTexts texts{"Casador T",
+                              "Diâmetro normalizado do maior elemento: ",
+                              "Comprimento normalizado de cada vareta:",
+                              "Impedância de entrada do sistema (ohm):",
+                              "Diâmetro normalizado de menor elemento:",
+                              "Espaçamento normalizado centro-a-centro",
+                              "Comprimento normalizado de cada vareta (L/2):"};
+    d.inputs = rodMatchInputs(texts);
     d.keyPressFields = {"imput1"};
-    d.results = {
-        {.label = "Comprimento de onda (m):", .fields = {"output1"}},
-        {.label = "Impedância característica do sistema (ohm):", .fields = {"output2"}},
-        {.label = "Impedância de entrada do casador (ohm):", .fields = {"output3"}, .prefix = "j"},
-        {.label = "Impedância de entrada do sistema (ohm):", .fields = {"output4", "output5"}, .joiner = "+/-j"},
-        {.label = "Admitância de entrada do sistema (mho):", .fields = {"output6", "output7"}, .joiner = "+/-j"},
-        {.label = "Capacitância de entrada para ressoar com a antena (pF):", .fields = {"output8"}},
-        {.label = "Valor de cada capacitor ligado à L.T. (pF): ", .fields = {"output9"}},
-    };
+    d.results = rodMatchResults(texts);
+    d.results.push_back({.label = "Capacitância de entrada para ressoar com a antena (pF):", .fields = {"output8"}});
+    d.results.push_back({.label = "Valor de cada capacitor ligado à L.T. (pF): ", .fields = {"output9"}});
     d.compute = bindComputation<In, Out>({&In::frequency_mhz, &In::resistance_ohm, &In::reactance_ohm, &In::d1_norm,
                                           &In::d2_norm, &In::spacing_norm, &In::rod_length_norm},
                                          {
@@ -107,26 +100,7 @@ CalculatorDescriptor tMatchCalculator()
                                              {"output9", &Out::leg_capacitance_pf},
                                          },
                                          &computeTMatch);
-    d.sheet = DataSheet(900)
-                  .text(400, 100, "Casador T")
-                  .heading(150, "Entrada de dados")
-                  .line(200, "Freqüência (MHz):", "imput1")
-                  .line(250, "Impedância da antena Ra +/- jXa (ohm):", "imput2")
-                  .value(1100, 250, "imput3")
-                  .line(300, "Diâmetro normalizado do maior elemento:", "imput4")
-                  .line(350, "Diâmetro normalizado de menor elemento:", "imput5")
-                  .line(400, "Espaçamento normalizado centro-a-centro", "imput6")
-                  .line(450, "Comprimento normalizado de cada vareta (L/2):", "imput7")
-                  .heading(550, "Resultados")
-                  .line(600, "Comprimento de onda (m):", "output1")
-                  .line(650, "Impedância característica do sistema (ohm):", "output2")
-                  .heading(700, "Impedância de entrada do casador (ohm):")
-                  .text(900, 700, "j")
-                  .value(925, 700, "output3")
-                  .line(750, "Impedância de entrada do sistema Rin +/- jXin (ohm):", "output4")
-                  .value(1100, 750, "output5")
-                  .line(800, "Admitância de entrada do sistema (mho):", "output6")
-                  .value(1100, 800, "output7")
+    d.sheet = rodMatchSheet(texts)
                   .line(850, "Capacitância de entrada para ressoar com a antena (pF):", "output8")
                   .line(900, "Valor de cada capacitor ligado à L.T (pF):", "output9");
     d.geometry = GeometryLink{"TForm35", 0};
