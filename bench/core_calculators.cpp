@@ -8,10 +8,20 @@ namespace {
 
 // Representative inputs by extension, in input order.
 const std::vector<std::pair<std::string, std::vector<long double>>> kInputs = {
-    {"dip", {100, 0.01L}}, {"abd", {10, 0.25L}},     {"aef", {10, 0.25L}},
-    {"ahw", {10, 0.25L}},  {"aph", {10, 0.25L, 60}}, {"apl", {30, 45, 0.5L, 0.5L, 10, 10}},
-    {"aru", {2, 3}},       {"art", {2, 3}},          {"acu", {2}},
+    {"dip", {100, 0.01L}},
+    {"abd", {10, 0.25L}},
+    {"aef", {10, 0.25L}},
+    {"ahw", {10, 0.25L}},
+    {"aph", {10, 0.25L, 60}},
+    {"apl", {30, 45, 0.5L, 0.5L, 10, 10}},
+    {"aru", {2, 3}},
+    {"art", {2, 3}},
+    {"acu", {2}},
     {"act", {2}},
+    {"ctm", {100, 73, 42.5L, 0.004L, 0.002L, 0.025L, 0.05L}},
+    {"csg", {100, 73, 42.5L, 0.004L, 0.002L, 0.025L, 0.05L}},
+    {"dpd", {100, 73, 42.5L, 0.45L, 0.002L, 0.02L}},
+    {"acl", {100, 73, 42.5L, 50}},
 };
 
 void Calculate(benchmark::State& state, const std::string& extension, std::vector<long double> inputs)

@@ -16,6 +16,10 @@
 #include "antennas/wire/normal_helix.h"
 #include "antennas/wire/small_loop.h"
 #include "catalogue/unbuilt_calculators.h"
+#include "matching/folded_dipole.h"
+#include "matching/gamma_match.h"
+#include "matching/l_network.h"
+#include "matching/t_match.h"
 
 namespace ondarel {
 
@@ -32,8 +36,8 @@ std::vector<CalculatorDescriptor> build()
         planarArrayCalculator(),         rectangularApertureUniformCalculator(),    rectangularApertureTe10Calculator(),
         circularApertureUniformCalculator(),    circularApertureTe11Calculator(),    unbuiltCalculator("TForm16"),
         unbuiltCalculator("TForm17"),    unbuiltCalculator("TForm18"),    unbuiltCalculator("TForm21"),
-        unbuiltCalculator("TForm20"),    unbuiltCalculator("TForm19"),    unbuiltCalculator("TForm31"),
-        unbuiltCalculator("TForm33"),    unbuiltCalculator("TForm34"),    unbuiltCalculator("TForm36"),
+        unbuiltCalculator("TForm20"),    unbuiltCalculator("TForm19"),    tMatchCalculator(),
+        gammaMatchCalculator(),          foldedDipoleCalculator(),        lNetworkCalculator(),
     };
 }
 

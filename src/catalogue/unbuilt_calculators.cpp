@@ -25,7 +25,6 @@ const std::vector<Row>& rows()
 {
     using S = StatusForm;
     using C = ClosePolicy;
-    const char* kThisProgram = kRefusalThisProgram;
     const char* kOndarel = kRefusalOndarel;
     static const std::vector<Row> all = {
         {"TForm4",
@@ -148,55 +147,6 @@ const std::vector<Row>& rows()
          nullptr,
          C::Free,
          false},
-        {"TForm31",
-         31,
-         "Casador T",
-         "ctm",
-         "CasadorT.Ctm",
-         {3, 3, 3, 6, 6, 6, 6},
-         S::Bare,
-         kThisProgram,
-         "Arquivos do Casador T-Match [*.ctm]|*.ctm|Todos os Arquivos [*.*]|*.*",
-         nullptr,
-         C::Free,
-         true},
-        {"TForm33",
-         33,
-         "Casador Gamma",
-         "csg",
-         "Casgamma.CsG",
-         {3, 3, 3, 6, 6, 6, 6},
-         S::Bare,
-         kThisProgram,
-         "Arquivos do Casador Gamma [*.csg]|*.csg|Todos os Arquivos [*.*]|*.*",
-         nullptr,
-         C::Free,
-         false},
-        {"TForm34",
-         34,
-         "Dipolo Dobrado",
-         "dpd",
-         "DipDob1.dpd",
-         {3, 3, 3, 6, 6, 6},
-         S::Bare,
-         kThisProgram,
-         "Arquivos do Dipolo Dobrado [*.dpd]|*.dpd|Todos os Arquivo [*.*]|*.*",
-         nullptr,
-         C::Free,
-         false},
-        {"TForm36",
-         36,
-         "Circuito de acoplamento em L",
-         "acl",
-         "AcoplaL.AcL",
-         {3, 3, 3, 3},
-         S::Bare,
-         kThisProgram,
-         "Arquivos do Circuito em L [*.acl]|*.acl|Todos os arquivos (*.*)|*.*",
-         nullptr,
-         C::Free,
-         false},
-
     };
     return all;
 }

@@ -41,6 +41,9 @@ struct InputRow {
     std::string label;  // may hold "\n" for a two-line label
     std::string defaultText;
     std::string heading;  // a sub-heading shown above this input, if any
+    // When set, the field stands on the previous input's line after this text
+    // ("+/-j" between a resistance and its reactance).
+    std::string joiner;
 };
 
 // One line of the results group; two fields stand on one line after "ou".
@@ -48,6 +51,8 @@ struct ResultRow {
     std::string label;
     std::vector<std::string> fields;
     std::vector<std::string> columnHeads;  // captions above the fields, if any
+    std::string joiner = "ou";             // between two fields without column heads
+    std::string prefix;                    // just before the first field ("j" before a reactance)
 };
 
 // One text of the printed data sheet: a fixed text, or the displayed text of
@@ -81,12 +86,21 @@ struct Outcome {
     std::vector<std::pair<std::string, std::string>> results;  // field, text
 };
 
+// The commands a window offers. The matching structures draw no diagrams:
+// their "Gráficos &2D" and "Gráficos &3D" keep their menu places but never act
+// and stay disabled, their tool bar has no chart buttons and calls the
+// geometry "Geometria do casador", and "&Novo", "&Abrir" and "&Calcular" have
+// shortcuts of their own.
+enum class CommandSet { Antenna, Matching };
+
 struct CalculatorDescriptor {
     std::string windowClass;  // "TForm2"
     int code = 0;             // the current-window code it writes
     std::string title;        // window caption
     ProjectFileSpec file;     // stores the first file.valueCount() inputs, in order
     ClosePolicy closePolicy = ClosePolicy::Free;
+    CommandSet commands = CommandSet::Antenna;
+    std::string inputsCaption = "Entrada de dados:";
 
     std::vector<InputRow> inputs;
     std::vector<ResultRow> results;

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -85,6 +86,34 @@ const std::vector<SpeedButton>& speedButtons()
     return all;
 }
 
+// How the matching structures' menus differ: shortcuts of their own, and
+// chart items that keep their places but never act.
+struct MatchingItem {
+    const char* objectName;
+    const char* caption;
+    const char* shortcut;
+    bool idle;
+};
+
+const std::vector<MatchingItem>& matchingItems()
+{
+    static const std::vector<MatchingItem> all = {
+        {"Novo1", "&Novo", "Ctrl+N", false},
+        {"Abrir1", "&Abrir", "Ctrl+A", false},
+        {"Calcular1", "&Calcular", "Ctrl+C", false},
+        {"Grafico2D1", "Gráficos &2D", "Shift+F2", true},
+        {"Grafico3D1", "Gráficos &3D", "Shift+F3", true},
+    };
+    return all;
+}
+
+const MatchingItem* matchingItem(const char* objectName)
+{
+    for (const MatchingItem& item : matchingItems())
+        if (QString(item.objectName) == objectName) return &item;
+    return nullptr;
+}
+
 // Menu entries available in the fresh state, top menus included.
 const std::vector<QString> kFreshMenuItems = {"Projeto1", "Opcao1",     "Ajuda1",    "Abrir1",
                                               "Fechar1",  "Geometria1", "Tutorial1", "Sobre1"};
@@ -99,7 +128,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorDescriptor& descriptor, QWidg
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    auto* inputs = new QGroupBox("Entrada de dados:", central);
+    auto* inputs = new QGroupBox(q(descriptor_.inputsCaption), central);
     resultsGroup_ = new QGroupBox("Resultados:", central);
     resultsGroup_->setObjectName("GroupBox2");
     buildInputs(inputs);
@@ -137,13 +166,18 @@ void CalculatorWindow::buildInputs(QGroupBox* group)
             heading->setFont(bold);
             grid->addWidget(heading, line++, 0, 1, 2);
         }
-        auto* label = new QLabel(q(row.label), group);
         auto* edit = new QLineEdit(group);
         edit->setObjectName(q(row.name));
         edit->setMinimumWidth(120);
-        label->setBuddy(edit);
-        grid->addWidget(label, line, 0);
-        grid->addWidget(edit, line++, 1);
+        if (!row.joiner.empty() && line > 0) {
+            grid->addWidget(new QLabel(q(row.joiner), group), line - 1, 2, Qt::AlignHCenter);
+            grid->addWidget(edit, line - 1, 3);
+        } else {
+            auto* label = new QLabel(q(row.label), group);
+            label->setBuddy(edit);
+            grid->addWidget(label, line, 0);
+            grid->addWidget(edit, line++, 1);
+        }
         fields_[edit->objectName()] = edit;
         attachInputCheck(edit);
         const auto& bound = descriptor_.keyPressFields;
@@ -174,12 +208,20 @@ void CalculatorWindow::buildResults(QGroupBox* group)
         grid->addWidget(addResultLabel(q(row.label)), line, 0);
         for (std::size_t i = 0; i < row.fields.size(); ++i) {
             if (i > 0 && row.columnHeads.empty())
-                grid->addWidget(addResultLabel("ou"), line, 2 * static_cast<int>(i), Qt::AlignHCenter);
+                grid->addWidget(addResultLabel(q(row.joiner)), line, 2 * static_cast<int>(i), Qt::AlignHCenter);
             auto* edit = new QLineEdit(group);
             edit->setObjectName(q(row.fields[i]));
             edit->setReadOnly(true);
             edit->setMinimumWidth(120);
-            grid->addWidget(edit, line, 1 + 2 * static_cast<int>(i));
+            if (i == 0 && !row.prefix.empty()) {
+                // The prefix and the field share the field's cell.
+                auto* cell = new QHBoxLayout;
+                cell->addWidget(addResultLabel(q(row.prefix)));
+                cell->addWidget(edit, 1);
+                grid->addLayout(cell, line, 1);
+            } else {
+                grid->addWidget(edit, line, 1 + 2 * static_cast<int>(i));
+            }
             fields_[edit->objectName()] = edit;
             resultWidgets_.push_back(edit);
         }
@@ -190,6 +232,7 @@ void CalculatorWindow::buildResults(QGroupBox* group)
 
 void CalculatorWindow::buildMenusAndToolBar()
 {
+    const bool matching = descriptor_.commands == CommandSet::Matching;
     for (const Menu& menu : menus()) {
         QMenu* m = menuBar()->addMenu(menu.caption);
         m->menuAction()->setObjectName(menu.objectName);
@@ -199,10 +242,15 @@ void CalculatorWindow::buildMenusAndToolBar()
                 m->addSeparator();
                 continue;
             }
-            QAction* action = m->addAction(item.caption);
+            const MatchingItem* own = matching ? matchingItem(item.objectName) : nullptr;
+            QAction* action = m->addAction(own ? own->caption : item.caption);
             action->setObjectName(item.objectName);
-            if (*item.shortcut) action->setShortcut(QKeySequence(item.shortcut));
-            connect(action, &QAction::triggered, this, item.handler);
+            const char* shortcut = own ? own->shortcut : item.shortcut;
+            if (*shortcut) action->setShortcut(QKeySequence(shortcut));
+            if (own && own->idle)
+                idleActions_.insert(item.objectName);
+            else
+                connect(action, &QAction::triggered, this, item.handler);
             actions_[item.objectName] = action;
         }
     }
@@ -215,15 +263,18 @@ void CalculatorWindow::buildMenusAndToolBar()
     bar->setIconSize(QSize(24, 24));
     int number = 1;
     for (const SpeedButton& spec : speedButtons()) {
+        const bool chart = spec.icon == ToolIcon::Chart2D || spec.icon == ToolIcon::Chart3D;
+        if (matching && chart) continue;
         auto* button = new QToolButton(bar);
         button->setObjectName(QString("SpeedButton%1").arg(number++));
-        button->setToolTip(spec.hint);
+        button->setToolTip(matching && spec.icon == ToolIcon::Geometry ? "Geometria do casador" : spec.hint);
         button->setIcon(toolIcon(spec.icon));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QToolButton::clicked, this, spec.handler);
         bar->addWidget(button);
         speedButtons_.push_back(button);
+        freshButtons_.push_back(spec.enabledWhenFresh);
     }
 }
 
@@ -241,8 +292,7 @@ void CalculatorWindow::setStatus(const QString& text) { statusPanel_->setText(te
 // The fresh state's commands: only open, geometry, close, tutorial and about.
 void CalculatorWindow::resetToFresh()
 {
-    for (std::size_t i = 0; i < speedButtons_.size(); ++i)
-        speedButtons_[i]->setEnabled(speedButtons()[i].enabledWhenFresh);
+    for (std::size_t i = 0; i < speedButtons_.size(); ++i) speedButtons_[i]->setEnabled(freshButtons_[i]);
     for (auto& [name, action] : actions_)
         action->setEnabled(std::find(kFreshMenuItems.begin(), kFreshMenuItems.end(), name) != kFreshMenuItems.end());
     for (QWidget* w : resultWidgets_) w->setEnabled(false);
@@ -251,7 +301,7 @@ void CalculatorWindow::resetToFresh()
 void CalculatorWindow::enableEveryCommand()
 {
     for (QToolButton* b : speedButtons_) b->setEnabled(true);
-    for (auto& [name, action] : actions_) action->setEnabled(true);
+    for (auto& [name, action] : actions_) action->setEnabled(!idleActions_.contains(name));
 }
 
 void CalculatorWindow::enableResults()

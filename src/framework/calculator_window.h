@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QToolButton>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "core/descriptor.h"
@@ -75,7 +76,9 @@ private:
     QGroupBox* resultsGroup_ = nullptr;
     std::vector<QWidget*> resultWidgets_;  // labels and fields of the results group
     std::vector<QToolButton*> speedButtons_;
+    std::vector<bool> freshButtons_;       // enabled in the fresh state, by button
     std::map<QString, QAction*> actions_;  // by object name, menu items and top menus
+    std::set<QString> idleActions_;        // menu items that never act and stay disabled
     QLabel* statusPanel_ = nullptr;
 };
 

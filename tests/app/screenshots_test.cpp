@@ -87,6 +87,18 @@ TEST(Screenshots, PrintedPages)
     trigger(c, "Imprimir1");
     trigger(c, "Grafico2D1");
     dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm39"))->printPolarPages();
+    CalculatorWindow* t = openCalculator("TForm31");
+    for (const auto& [field, value] : {std::pair{"imput1", "100"},
+                                       {"imput2", "73"},
+                                       {"imput3", "42.5"},
+                                       {"imput4", "0.004"},
+                                       {"imput5", "0.002"},
+                                       {"imput6", "0.025"},
+                                       {"imput7", "0.05"}})
+        type(t, field, value);
+    trigger(t, "Calcular1");
+    seam->printAnswers = {1};
+    trigger(t, "Imprimir1");
     seam->printer.reset();
     WindowRegistry::instance().closeAll();
     WindowRegistry::instance().setSeam(std::move(previous));
@@ -123,6 +135,41 @@ TEST(Screenshots, EveryWindow)
         save(view, QString("view3d_%1").arg(windowClass));
         view->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    for (const auto& [windowClass, inputs, name] :
+         std::vector<std::tuple<QString, std::vector<std::pair<QString, QString>>, QString>>{
+             {"TForm31",
+              {{"imput1", "100"},
+               {"imput2", "73"},
+               {"imput3", "42.5"},
+               {"imput4", "0.004"},
+               {"imput5", "0.002"},
+               {"imput6", "0.025"},
+               {"imput7", "0.05"}},
+              "t_match"},
+             {"TForm33",
+              {{"imput1", "100"},
+               {"imput2", "73"},
+               {"imput3", "42.5"},
+               {"imput4", "0.004"},
+               {"imput5", "0.002"},
+               {"imput6", "0.025"},
+               {"imput7", "0.05"}},
+              "gamma_match"},
+             {"TForm34",
+              {{"imput1", "100"},
+               {"imput2", "73"},
+               {"imput3", "42.5"},
+               {"imput4", "0.45"},
+               {"imput5", "0.002"},
+               {"imput6", "0.02"}},
+              "folded_dipole"},
+             {"TForm36", {{"imput1", "100"}, {"imput2", "73"}, {"imput3", "42.5"}, {"imput4", "50"}}, "l_network"}}) {
+        CalculatorWindow* w = openCalculator(windowClass);
+        save(w, name + "_fresh");
+        for (const auto& [field, value] : inputs) type(w, field, value);
+        trigger(w, "Calcular1");
+        save(w, name);
     }
     WindowRegistry::instance().setWindowCode(28);
     QTimer::singleShot(0, [] {

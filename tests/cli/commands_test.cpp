@@ -71,6 +71,28 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{{"run", "dip", "input1=1x"}, 2, ""}, CliCase{{"run", "dip", "input9=1"}, 2, ""},
         CliCase{{"run", "zzz"}, 2, ""}, CliCase{{}, 2, ""}, CliCase{{"frobnicate"}, 2, ""}));
 
+// Each result with its own decimals: six for the T and gamma admittances,
+// five for the folded dipole's.
+INSTANTIATE_TEST_SUITE_P(
+    Matching, CommandLine,
+    ::testing::Values(
+        CliCase{{"run", "ctm", "imput1=100", "imput2=73", "imput3=42.5", "imput4=0.004", "imput5=0.002", "imput6=0.025",
+                 "imput7=0.05"},
+                0,
+                "output1=3.000\noutput2=344.194\noutput3=111.835\noutput4=55.712\noutput5=158.187\n"
+                "output6=0.001981\noutput7=-0.005624\noutput8=10.061\noutput9=20.122\n"},
+        CliCase{{"run", "csg", "imput1=100", "imput2=0", "imput4=0.004", "imput5=0.002", "imput6=0.025", "imput7=0.05"},
+                3,
+                "Erro de operação com dados do tipo real !\n"},
+        CliCase{{"run", "dpd", "imput1=100", "imput2=73", "imput3=42.5", "imput4=0.45", "imput5=0.002", "imput6=0.02"},
+                0,
+                "output1=3.000\noutput2=359.187\noutput3=2267.816\noutput4=270.242\noutput5=180.628\n"
+                "output6=0.00256\noutput7=-0.00171\n"},
+        CliCase{
+            {"run", "acl", "imput1=100", "imput2=0", "imput3=20", "imput4=50"},
+            1,
+            "Impedância da antena parte real(Ra) deve ser diferente da impedância característica(Zo) ou Ra>0!!\n"}));
+
 class CommandLineFiles : public ::testing::Test {
 protected:
     fs::path dir = fs::temp_directory_path() / ("ondarel_cli_" + std::to_string(::getpid()));
@@ -93,6 +115,20 @@ TEST_F(CommandLineFiles, SaveWritesTheSixByteRealsAndOpenRecomputesFromTheRounde
     EXPECT_EQ(opened.out,
               "input1=100.000\ninput2=0.013\noutput2=0.133\noutput3=0.039\noutput4=1.500\noutput5=1.761\n"
               "output6=1.074\n");
+}
+
+// The rod dimensions come back with six decimals, so a T match file keeps them.
+TEST_F(CommandLineFiles, MatchingFilesKeepTheirSixDecimalValues)
+{
+    ASSERT_EQ(cli({"save", path("t.Ctm"), "imput1=100", "imput2=73", "imput3=-42.5", "imput4=0.0044",
+                   "imput5=0.0012345", "imput6=0.025", "imput7=0.05"})
+                  .out,
+              "saved " + path("t.Ctm") + " (42 bytes)\n");
+    const CliRun opened = cli({"open", path("t.Ctm")});
+    EXPECT_EQ(opened.status, 0);
+    EXPECT_EQ(opened.out.substr(0, opened.out.find("output1")),
+              "imput1=100.000\nimput2=73.000\nimput3=-42.500\nimput4=0.004400\nimput5=0.001235\nimput6=0.025000\n"
+              "imput7=0.050000\n");
 }
 
 TEST_F(CommandLineFiles, BadFilesAreReportedNotCrashed)

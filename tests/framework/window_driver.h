@@ -33,11 +33,12 @@ inline QToolButton* speedButton(QWidget* w, int number)
     return w->findChild<QToolButton*>(QString("SpeedButton%1").arg(number));
 }
 
-// Which of the nine speed buttons are enabled, as a string of 0/1.
+// Which of the speed buttons are enabled, as a string of 0/1 (nine for the
+// antennas, seven for the matching structures).
 inline std::string speedButtonStates(QWidget* w)
 {
     std::string s;
-    for (int i = 1; i <= 9; ++i) s += speedButton(w, i)->isEnabled() ? '1' : '0';
+    for (int i = 1; QToolButton* button = speedButton(w, i); ++i) s += button->isEnabled() ? '1' : '0';
     return s;
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+// The two-conductor section shared by the T and gamma matches: the driven
+// element (diameter d1) beside a parallel rod (diameter d2), centres s apart,
+// all normalised to the wavelength.
+namespace ondarel {
+
+struct RodSection {
+    long double wavelength_m = 0;
+    long double wavenumber = 0;     // k = 2π/λ, per metre
+    long double current_ratio = 0;  // α, how the current divides between the conductors
+    long double z0_ohm = 0;         // characteristic impedance of the section
+};
+
+// Conductors that touch or overlap make both inverse hyperbolic cosines 0:
+// the ratio's 0/0 raises the floating-point fault.
+RodSection rodSection(long double frequency_mhz, long double d1_norm, long double d2_norm, long double spacing_norm);
+
+}  // namespace ondarel
