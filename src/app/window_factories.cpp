@@ -3,6 +3,7 @@
 #include "app/about_window.h"
 #include "catalogue/catalogue.h"
 #include "framework/calculator_window.h"
+#include "framework/pick_list_dialog.h"
 #include "framework/window_registry.h"
 #include "plots/array_pattern_window.h"
 #include "plots/print_window.h"
@@ -24,6 +25,8 @@ void registerWindows()
     registry.registerWindow("TForm3", [] { return new WirePatternWindow; });
     registry.registerWindow("TForm28", [] { return new ArrayPatternWindow; });
     registry.registerWindow("Tfrmprint", [] { return new PrintWindow; });
+    for (const char* dialog : {"TDialogMenu1", "TDialogMenu2", "TDialogMenu3"})
+        registry.registerWindow(dialog, [dialog] { return new PickListDialog(*pickDialog(dialog)); });
 }
 
 }  // namespace ondarel

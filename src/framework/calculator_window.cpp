@@ -4,12 +4,14 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "framework/command_guard.h"
 #include "framework/input_check.h"
+#include "framework/pick_list_dialog.h"
 #include "framework/tool_icons.h"
 #include "framework/window_registry.h"
 
@@ -125,11 +127,27 @@ QLineEdit* CalculatorWindow::field(const QString& name) const
     return it == fields_.end() ? nullptr : it->second;
 }
 
+// The inputs in the order the form shows them.
+static std::vector<const InputRow*> displayedInputs(const CalculatorDescriptor& d)
+{
+    std::vector<const InputRow*> rows;
+    if (d.inputDisplayOrder.empty()) {
+        for (const InputRow& row : d.inputs) rows.push_back(&row);
+        return rows;
+    }
+    for (const std::string& name : d.inputDisplayOrder) {
+        const int index = d.inputIndex(name);
+        if (index >= 0) rows.push_back(&d.inputs[static_cast<std::size_t>(index)]);
+    }
+    return rows;
+}
+
 void CalculatorWindow::buildInputs(QGroupBox* group)
 {
     auto* grid = new QGridLayout(group);
     int line = 0;
-    for (const InputRow& row : descriptor_.inputs) {
+    for (const InputRow* displayed : displayedInputs(descriptor_)) {
+        const InputRow& row = *displayed;
         if (!row.heading.empty()) {
             auto* heading = new QLabel(q(row.heading), group);
             QFont bold = heading->font();
@@ -143,7 +161,15 @@ void CalculatorWindow::buildInputs(QGroupBox* group)
         edit->setMinimumWidth(120);
         label->setBuddy(edit);
         grid->addWidget(label, line, 0);
-        grid->addWidget(edit, line++, 1);
+        grid->addWidget(edit, line, 1);
+        if (descriptor_.pickListBeside == row.name) {
+            auto* more = new QPushButton("...", group);
+            more->setObjectName("Button1");
+            more->setFixedWidth(28);
+            connect(more, &QPushButton::clicked, this, &CalculatorWindow::pickListClick);
+            grid->addWidget(more, line, 2);
+        }
+        ++line;
         fields_[edit->objectName()] = edit;
         attachInputCheck(edit);
         const auto& bound = descriptor_.keyPressFields;
@@ -199,10 +225,15 @@ void CalculatorWindow::buildMenusAndToolBar()
                 m->addSeparator();
                 continue;
             }
-            QAction* action = m->addAction(item.caption);
+            const bool graphics2d = item.handler == &CalculatorWindow::Grafico2D1Click;
+            QAction* action = m->addAction(graphics2d ? q(descriptor_.graphics2d.menuCaption) : item.caption);
             action->setObjectName(item.objectName);
-            if (*item.shortcut) action->setShortcut(QKeySequence(item.shortcut));
-            connect(action, &QAction::triggered, this, item.handler);
+            QString shortcut = item.shortcut;
+            for (const auto& [name, keys] : descriptor_.shortcuts)
+                if (name == item.objectName) shortcut = q(keys);
+            if (!shortcut.isEmpty()) action->setShortcut(QKeySequence(shortcut));
+            if (!graphics2d || descriptor_.graphics2d.menuActs)
+                connect(action, &QAction::triggered, this, item.handler);
             actions_[item.objectName] = action;
         }
     }
@@ -215,7 +246,8 @@ void CalculatorWindow::buildMenusAndToolBar()
     for (const SpeedButton& spec : speedButtons()) {
         auto* button = new QToolButton(bar);
         button->setObjectName(QString("SpeedButton%1").arg(number++));
-        button->setToolTip(spec.hint);
+        button->setToolTip(spec.handler == &CalculatorWindow::Grafico2D1Click ? q(descriptor_.graphics2d.hint)
+                                                                              : QString(spec.hint));
         button->setIcon(toolIcon(spec.icon));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
@@ -270,7 +302,19 @@ void CalculatorWindow::keyPressed()
 {
     fileName_ = " ";
     enableEveryCommand();
+    if (descriptor_.keyPressEnablesResults)
+        for (QWidget* w : resultWidgets_) w->setEnabled(true);
 }
+
+FieldTexts CalculatorWindow::fieldTexts() const
+{
+    return [this](std::string_view name) {
+        const QLineEdit* f = field(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        return f ? f->text().toStdString() : std::string();
+    };
+}
+
+void CalculatorWindow::pickListClick() { openPickList(this); }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 {
