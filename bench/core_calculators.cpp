@@ -8,8 +8,15 @@ namespace {
 
 // Representative inputs by extension, in input order.
 const std::vector<std::pair<std::string, std::vector<long double>>> kInputs = {
-    {"dip", {100, 0.01L}}, {"abd", {10, 0.25L}},     {"aef", {10, 0.25L}},
-    {"ahw", {10, 0.25L}},  {"aph", {10, 0.25L, 60}}, {"apl", {30, 45, 0.5L, 0.5L, 10, 10}},
+    {"dip", {100, 0.01L}},
+    {"abd", {10, 0.25L}},
+    {"aef", {10, 0.25L}},
+    {"ahw", {10, 0.25L}},
+    {"aph", {10, 0.25L, 60}},
+    {"apl", {30, 45, 0.5L, 0.5L, 10, 10}},
+    {"aec", {300, 0.1L, 0.001L, 57600000, 2}},
+    {"mng", {300, 1.76L, 12.5L, 0.05L, 0.01L}},
+    {"mag", {300, 50, 13, 1}},
 };
 
 void Calculate(benchmark::State& state, const std::string& extension, std::vector<long double> inputs)

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/checked_math.h"
+#include "core/limits.h"
 #include "core/number_text.h"
 #include "core/real48.h"
 
@@ -60,26 +61,24 @@ struct AxialHelix {
     }
 };
 
-// Circular loop: sin θ while small; otherwise J1(2πa sin θ) by the first
-// four terms of its series. The radius in wavelengths is compared with λ in
-// metres, as the loop calculator's window does.
+// Circular loop: sin θ while small; otherwise J1(2πa sin θ). The radius is
+// already in wavelengths, so the frequency does not decide the case; it is
+// still read, and a zero frequency still faults as the loop's wavelength
+// does.
 struct Loop {
     long double a;
     bool small;
 
-    explicit Loop(const WirePatternValues& v)
-        : a(v.loop_radius_norm), small(v.loop_radius_norm < wavelength_m(v.frequency_mhz) * kOneOverSixPi)
+    explicit Loop(const WirePatternValues& v) : a(v.loop_radius_norm), small(loopIsSmall(v.loop_radius_norm))
     {
+        (void)wavelength_m(v.frequency_mhz);
     }
 
     long double field(long double th) const
     {
         if (small) return store48(std::sin(th));
         const long double x = store48(2 * kPi * a * std::sin(th));
-        const long double x3 = x * x * x;
-        const long double x5 = x3 * x * x;
-        const long double x7 = x5 * x * x;
-        return store48(x / 2 - x3 / 16 + x5 / 384 - x7 / 18432);
+        return store48(besselJ1(x));
     }
 };
 
@@ -92,6 +91,14 @@ long double normalHelixField(long double v, long double th)
 }
 
 }  // namespace
+
+bool loopIsSmall(long double radius_norm) { return store48(radius_norm) < storedLimit(kOneOverSixPi); }
+
+long double besselJ1(long double x)
+{
+    // The library's J1 takes x >= 0 only.
+    return x < 0 ? -std::cyl_bessel_j(1.0L, -x) : std::cyl_bessel_j(1.0L, x);
+}
 
 namespace {
 
