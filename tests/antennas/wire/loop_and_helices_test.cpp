@@ -3,6 +3,8 @@
 // limit, and the arithmetic faults.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "catalogue/catalogue.h"
 #include "core/fault.h"
 #include "support/outcome_texts.h"
@@ -199,6 +201,43 @@ TEST(SmallLoop, TheNormalisedRadiusAloneDecidesSmallOrFinite)
         const Outcome o = run("TForm10", {c.f, c.a, 0.001L, 5.76e7L, 1});
         ASSERT_EQ(o.notes.size(), 1u);
         EXPECT_EQ(o.notes[0], c.note) << static_cast<double>(c.f) << " " << static_cast<double>(c.a);
+    }
+}
+
+// The chart title, the 3D caption and the data-sheet title follow the same
+// normalised rule as the calculation, read from the field texts.
+TEST(SmallLoop, TitlesFollowTheRadiusTextWhateverTheFrequency)
+{
+    struct Case {
+        const char* f;
+        const char* a;
+        bool small;
+    };
+    const CalculatorDescriptor& d = *findByWindowClass("TForm10");
+    const SheetText& sheetTitle = d.sheet.front();
+    ASSERT_TRUE(sheetTitle.rule);
+    EXPECT_EQ(std::pair(sheetTitle.x, sheetTitle.y), std::pair(400, 100));
+    for (const Case& c : {Case{"300", "0.05", true}, Case{"300", "0.06", false}, Case{"3", "0.06", false},
+                          Case{"3000", "0.05", true}, Case{"", "", true}}) {
+        SCOPED_TRACE(std::string(c.f) + " " + c.a);
+        const FieldTexts texts = [&](std::string_view field) {
+            return std::string(field == "input1" ? c.f : field == "input2" ? c.a : "");
+        };
+        EXPECT_EQ(d.pattern->chartTitleRule(texts),
+                  c.small ? "Diagrama de irradiação retangular da antena espira circular infinitesimal"
+                          : "Diagrama de irradiação retangular da antena espira circular de raio finito");
+        EXPECT_EQ(d.caption3dRule(texts), c.small
+                                              ? "Diagrama de Irradiação 3D da Antena Espira Circular Infinitesimal"
+                                              : "Diagrama de Irradiação 3D da Antena Espira Circular de Raio Finito");
+        EXPECT_EQ(sheetTitle.rule(texts),
+                  c.small ? "Antena espira circular infinitesimal" : "Antena espira circular raio finito");
+        // The 3D function: sin θ for a small loop, sin θ·J1(2πa sin θ) otherwise.
+        const PatternFunction f = d.pattern->source.function(texts);
+        const double a = c.small ? 0 : std::stod(c.a);
+        const double expected =
+            c.small ? std::sin(1.0) : std::sin(1.0) * std::cyl_bessel_j(1.0, 2 * M_PI * a * std::sin(1.0));
+        EXPECT_NEAR(static_cast<double>(f(1.0L, 0)), expected, 1e-6);
+        EXPECT_NO_THROW(f(3.14159265358979L, 0));  // sin θ a hair below zero in single precision
     }
 }
 
