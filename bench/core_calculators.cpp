@@ -22,6 +22,9 @@ const std::vector<std::pair<std::string, std::vector<long double>>> kInputs = {
     {"csg", {100, 73, 42.5L, 0.004L, 0.002L, 0.025L, 0.05L}},
     {"dpd", {100, 73, 42.5L, 0.45L, 0.002L, 0.02L}},
     {"acl", {100, 73, 42.5L, 50}},
+    {"aec", {300, 0.1L, 0.001L, 57600000, 2}},
+    {"mng", {300, 1.76L, 12.5L, 0.05L, 0.01L}},
+    {"mag", {300, 50, 13, 1}},
 };
 
 void Calculate(benchmark::State& state, const std::string& extension, std::vector<long double> inputs)

@@ -83,4 +83,24 @@ void Render3d(benchmark::State& state)
 }
 BENCHMARK(Render3d)->Arg(2)->Arg(5)->Arg(6)->Unit(benchmark::kMillisecond);
 
+// Field texts the loop and the helices' patterns read: a finite loop (the
+// Bessel-function case) and a computed axial helix.
+std::string wireField(std::string_view name)
+{
+    static const std::map<std::string, std::string, std::less<>> texts = {
+        {"input1", "300"}, {"input2", "0.1"}, {"input4", "0.05"}, {"output1", "0.231"}, {"output7", "2.888"}};
+    const auto it = texts.find(name);
+    return it == texts.end() ? "" : it->second;
+}
+
+void WireTables(benchmark::State& state)
+{
+    const ondarel::PatternSource& source = *ondarel::patternSourceFor(static_cast<int>(state.range(0)), "TForm3");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(source.polarTables(wireField));
+        benchmark::DoNotOptimize(source.chartPoints(wireField));
+    }
+}
+BENCHMARK(WireTables)->Arg(8)->Arg(10)->Arg(12);
+
 }  // namespace

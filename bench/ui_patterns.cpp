@@ -78,6 +78,9 @@ const bool registered = [] {
         {"Graph2D/art", "TForm27", {{"input1", "2"}, {"input2", "3"}}},
         {"Graph2D/acu", "TForm26", {{"input1", "3.3"}}},
         {"Graph2D/act", "TForm30", {{"input1", "3.3"}}},
+        {"Graph2D/aec", "TForm10", {{"input1", "300"}, {"input2", "0.1"}}},
+        {"Graph2D/mng", "TForm12", {{"input4", "0.05"}}},
+        {"Graph2D/mag", "TForm8", {{"input1", "300"}, {"output1", "0.231"}, {"output7", "2.888"}}},
     };
     for (const auto& [name, windowClass, inputs] : cases)
         benchmark::RegisterBenchmark(name, Graph2D, windowClass, inputs)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,7 @@
 #include "app/about_window.h"
 #include "catalogue/catalogue.h"
 #include "framework/calculator_window.h"
+#include "framework/pick_list_dialog.h"
 #include "framework/window_registry.h"
 #include "plots/aperture_pattern_window.h"
 #include "plots/array_pattern_window.h"
@@ -28,6 +29,8 @@ void registerWindows()
     registry.registerWindow("TForm39", [] { return new AperturePatternWindow; });
     registry.registerWindow("Tfrmprint", [] { return new PrintWindow; });
     registry.registerWindow("TfrmZB", [] { return new Pattern3dWindow; });
+    for (const char* dialog : {"TDialogMenu1", "TDialogMenu2", "TDialogMenu3"})
+        registry.registerWindow(dialog, [dialog] { return new PickListDialog(*pickDialog(dialog)); });
 }
 
 }  // namespace ondarel

@@ -46,4 +46,16 @@ inline long double arccosByArctan(long double x) { return arctan(div(sqrt(1 - x 
 // Full-range inverse cosine arctan2(√(1 − x²), x): 0 to π for −1 ≤ x ≤ 1.
 inline long double arccosFull(long double x) { return std::atan2(sqrt(1 - x * x), x); }
 
+// tan of an angle in degrees, as sin/cos of deg·π/180. At an odd multiple of
+// 90° the cosine is exactly 0 and the quotient faults (π's rounding would
+// otherwise leave a huge finite tangent); at a multiple of 180° it is 0.
+inline long double tanDegrees(long double deg)
+{
+    const long double turn = std::fmod(deg, 180.0L);
+    if (turn == 90 || turn == -90) raiseFloatingPointFault();
+    if (turn == 0) return 0;
+    const long double rad = deg * kPi / 180;
+    return div(std::sin(rad), std::cos(rad));
+}
+
 }  // namespace ondarel::xmath

@@ -26,13 +26,19 @@ public:
     // A fixed text at any position (titles, column heads).
     DataSheet& text(int x, int y, std::string text)
     {
-        lines_.push_back({x, y, std::move(text), ""});
+        lines_.push_back({x, y, std::move(text), "", {}});
+        return *this;
+    }
+    // A text chosen from the window's fields at printing time.
+    DataSheet& ruled(int x, int y, TextRule rule)
+    {
+        lines_.push_back({x, y, "", "", std::move(rule)});
         return *this;
     }
     // A field's displayed text at any position.
     DataSheet& value(int x, int y, std::string field)
     {
-        lines_.push_back({x, y, "", std::move(field)});
+        lines_.push_back({x, y, "", std::move(field), {}});
         return *this;
     }
     // A label alone at x = 150 ("Entrada de dados:", "Resultados:").

@@ -36,6 +36,10 @@ ProjectFileSpec projectFile(std::string extension, std::string defaultName, std:
                             StatusForm status, std::string refusal, std::string openFilter, std::string saveFilter = "",
                             bool captionOnSaveAs = false);
 
+// A text chosen from the calling window's current field texts, where a
+// calculator words a title by what its inputs describe.
+using TextRule = std::function<std::string(const FieldTexts&)>;
+
 struct InputRow {
     std::string name;   // widget object name, e.g. "input1"
     std::string label;  // may hold "\n" for a two-line label
@@ -62,19 +66,29 @@ struct SheetText {
     int y = 0;
     std::string text;
     std::string field;
+    TextRule rule{};  // when set, the text is chosen from the fields
 };
 
 struct PatternLink {
     std::string windowClass;  // "TForm3", "TForm28", ...
     std::string caption;
     std::string chartTitle;
-    bool polarLast = false;  // run "&Retangular" then "P&olar"
-    PatternSource source;    // what the pattern window draws for this calculator
+    bool polarLast = false;     // run "&Retangular" then "P&olar"
+    PatternSource source;       // what the pattern window draws for this calculator
+    TextRule chartTitleRule{};  // when set, chooses the chart title instead
 };
 
 struct GeometryLink {
     std::string windowClass;
-    int page = 0;
+    int page = 0;  // negative: the window keeps the page it shows
+};
+
+// How a calculator words and binds its "Gráfico &2D" command where it
+// differs from the template.
+struct Graphics2dCommand {
+    std::string menuCaption = "Gráfico &2D";
+    std::string hint = "Gráficos 2D";
+    bool menuActs = true;  // false: only the tool-bar button opens the diagrams
 };
 
 // What a computation returns: the first failed check, or the result texts in
@@ -103,19 +117,29 @@ struct CalculatorDescriptor {
     std::string inputsCaption = "Entrada de dados:";
 
     std::vector<InputRow> inputs;
+    // Input names in the order the form shows them, where that differs from
+    // the order of the file (and of `inputs`); empty: as `inputs`.
+    std::vector<std::string> inputDisplayOrder;
+    // The input beside which a "..." button opens the calculator's pick-list
+    // dialog (which dialog, and what it writes, is the dialog's own table).
+    std::optional<std::string> pickListBeside;
     std::vector<ResultRow> results;
     // Fields whose key presses forget the file name and enable every command;
     // empty means every input. The window itself always has the rule.
     std::vector<std::string> keyPressFields;
     // Result fields that stay enabled when the window is created.
     std::vector<std::string> resultsEnabledAtStart;
-    // Menu items that take a shortcut beyond the template's, by object name
-    // ("Calcular1", "Ctrl+C").
-    std::vector<std::pair<std::string, std::string>> menuShortcuts;
+    // A key press also enables every label and field of the results group.
+    bool keyPressEnablesResults = false;
+    // Menu shortcuts of this window where they differ from the template, by
+    // menu item object name ("Novo1" -> "Ctrl+N").
+    std::vector<std::pair<std::string, std::string>> shortcuts;
+    Graphics2dCommand graphics2d;
 
     std::vector<SheetText> sheet;
     std::optional<PatternLink> pattern;
     std::optional<std::string> caption3d;
+    TextRule caption3dRule;  // when set, chooses the 3D caption instead
     std::optional<GeometryLink> geometry;
 
     // Input values by input order, as converted from the field texts (an

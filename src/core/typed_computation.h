@@ -25,12 +25,15 @@ struct ResultBinding {
     int decimals = 3;
 };
 
+// `notes`, where given, names the results' informational messages (shown
+// before the results are written; they do not stop the computation).
 template <class In, class Out>
 std::function<Outcome(const std::vector<long double>&)> bindComputation(std::vector<long double In::*> inputMembers,
                                                                         std::vector<ResultBinding<Out>> writeOrder,
-                                                                        Checked<Out> (*compute)(const In&))
+                                                                        Checked<Out> (*compute)(const In&),
+                                                                        std::vector<std::string> Out::*notes = nullptr)
 {
-    return [inputMembers, writeOrder, compute](const std::vector<long double>& values) {
+    return [inputMembers, writeOrder, compute, notes](const std::vector<long double>& values) {
         In in{};
         for (std::size_t i = 0; i < inputMembers.size() && i < values.size(); ++i) in.*inputMembers[i] = values[i];
         Outcome outcome;
@@ -40,6 +43,7 @@ std::function<Outcome(const std::vector<long double>&)> bindComputation(std::vec
             return outcome;
         }
         const Out& out = std::get<Out>(checked);
+        if (notes) outcome.notes = out.*notes;
         for (const auto& binding : writeOrder)
             outcome.results.emplace_back(binding.field, formatFixed(out.*binding.member, binding.decimals));
         return outcome;

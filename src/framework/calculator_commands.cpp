@@ -121,7 +121,9 @@ void CalculatorWindow::printDataSheet()
             canvas.setPen(CanvasColor::Black, 5);
             canvas.setFont(CanvasFont{"Arial", 8, false});
             for (const SheetText& line : descriptor_.sheet) {
-                const std::string text = line.field.empty() ? line.text : field(q(line.field))->text().toStdString();
+                const std::string text = line.rule            ? line.rule(fieldTexts())
+                                         : line.field.empty() ? line.text
+                                                              : field(q(line.field))->text().toStdString();
                 canvas.text(line.x, line.y, text);
             }
             job->end();
@@ -156,7 +158,7 @@ void CalculatorWindow::Grafico2D1Click()
             pattern->polarCommand();
             pattern->rectangularCommand();
         }
-        pattern->setChartTitle(q(link.chartTitle));
+        pattern->setChartTitle(q(link.chartTitleRule ? link.chartTitleRule(fieldTexts()) : link.chartTitle));
     });
 }
 
@@ -166,7 +168,9 @@ void CalculatorWindow::Grafico3D1Click()
         if (!descriptor_.caption3d) return;
         WindowRegistry& registry = WindowRegistry::instance();
         registry.setWindowCode(descriptor_.code);
-        if (QWidget* view = registry.openOrShow("TfrmZB")) view->setWindowTitle(q(*descriptor_.caption3d));
+        const std::string caption =
+            descriptor_.caption3dRule ? descriptor_.caption3dRule(fieldTexts()) : *descriptor_.caption3d;
+        if (QWidget* view = registry.openOrShow("TfrmZB")) view->setWindowTitle(q(caption));
     });
 }
 
@@ -175,7 +179,8 @@ void CalculatorWindow::Geometria1Click()
     guarded([this] {
         if (!descriptor_.geometry) return;
         QWidget* window = WindowRegistry::instance().openOrShow(q(descriptor_.geometry->windowClass));
-        if (auto* geometry = dynamic_cast<GeometryWindow*>(window)) geometry->showPage(descriptor_.geometry->page);
+        auto* geometry = dynamic_cast<GeometryWindow*>(window);
+        if (geometry && descriptor_.geometry->page >= 0) geometry->showPage(descriptor_.geometry->page);
     });
 }
 

@@ -5,12 +5,14 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "framework/command_guard.h"
 #include "framework/input_check.h"
+#include "framework/pick_list_dialog.h"
 #include "framework/tool_icons.h"
 #include "framework/window_registry.h"
 
@@ -154,11 +156,27 @@ QLineEdit* CalculatorWindow::field(const QString& name) const
     return it == fields_.end() ? nullptr : it->second;
 }
 
+// The inputs in the order the form shows them.
+static std::vector<const InputRow*> displayedInputs(const CalculatorDescriptor& d)
+{
+    std::vector<const InputRow*> rows;
+    if (d.inputDisplayOrder.empty()) {
+        for (const InputRow& row : d.inputs) rows.push_back(&row);
+        return rows;
+    }
+    for (const std::string& name : d.inputDisplayOrder) {
+        const int index = d.inputIndex(name);
+        if (index >= 0) rows.push_back(&d.inputs[static_cast<std::size_t>(index)]);
+    }
+    return rows;
+}
+
 void CalculatorWindow::buildInputs(QGroupBox* group)
 {
     auto* grid = new QGridLayout(group);
     int line = 0;
-    for (const InputRow& row : descriptor_.inputs) {
+    for (const InputRow* displayed : displayedInputs(descriptor_)) {
+        const InputRow& row = *displayed;
         if (!row.heading.empty()) {
             auto* heading = new QLabel(q(row.heading), group);
             QFont bold = heading->font();
@@ -176,7 +194,15 @@ void CalculatorWindow::buildInputs(QGroupBox* group)
             auto* label = new QLabel(q(row.label), group);
             label->setBuddy(edit);
             grid->addWidget(label, line, 0);
-            grid->addWidget(edit, line++, 1);
+            grid->addWidget(edit, line, 1);
+            if (descriptor_.pickListBeside == row.name) {
+                auto* more = new QPushButton("...", group);
+                more->setObjectName("Button1");
+                more->setFixedWidth(28);
+                connect(more, &QPushButton::clicked, this, &CalculatorWindow::pickListClick);
+                grid->addWidget(more, line, 2);
+            }
+            ++line;
         }
         fields_[edit->objectName()] = edit;
         attachInputCheck(edit);
@@ -243,19 +269,22 @@ void CalculatorWindow::buildMenusAndToolBar()
                 continue;
             }
             const MatchingItem* own = matching ? matchingItem(item.objectName) : nullptr;
-            QAction* action = m->addAction(own ? own->caption : item.caption);
+            const bool graphics2d = item.handler == &CalculatorWindow::Grafico2D1Click;
+            QString caption = own ? QString(own->caption) : item.caption;
+            if (graphics2d && !own) caption = q(descriptor_.graphics2d.menuCaption);
+            QAction* action = m->addAction(caption);
             action->setObjectName(item.objectName);
-            const char* shortcut = own ? own->shortcut : item.shortcut;
-            if (*shortcut) action->setShortcut(QKeySequence(shortcut));
+            QString shortcut = own ? own->shortcut : item.shortcut;
+            for (const auto& [name, keys] : descriptor_.shortcuts)
+                if (name == item.objectName) shortcut = q(keys);
+            if (!shortcut.isEmpty()) action->setShortcut(QKeySequence(shortcut));
             if (own && own->idle)
                 idleActions_.insert(item.objectName);
-            else
+            else if (!graphics2d || descriptor_.graphics2d.menuActs)
                 connect(action, &QAction::triggered, this, item.handler);
             actions_[item.objectName] = action;
         }
     }
-    for (const auto& [item, keys] : descriptor_.menuShortcuts)
-        if (const auto it = actions_.find(q(item)); it != actions_.end()) it->second->setShortcut(QKeySequence(q(keys)));
 
     QToolBar* bar = addToolBar("Ferramentas");
     bar->setObjectName("ToolBar1");
@@ -267,7 +296,10 @@ void CalculatorWindow::buildMenusAndToolBar()
         if (matching && chart) continue;
         auto* button = new QToolButton(bar);
         button->setObjectName(QString("SpeedButton%1").arg(number++));
-        button->setToolTip(matching && spec.icon == ToolIcon::Geometry ? "Geometria do casador" : spec.hint);
+        QString hint = spec.hint;
+        if (matching && spec.icon == ToolIcon::Geometry) hint = "Geometria do casador";
+        if (spec.handler == &CalculatorWindow::Grafico2D1Click) hint = q(descriptor_.graphics2d.hint);
+        button->setToolTip(hint);
         button->setIcon(toolIcon(spec.icon));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
@@ -322,7 +354,19 @@ void CalculatorWindow::keyPressed()
 {
     fileName_ = " ";
     enableEveryCommand();
+    if (descriptor_.keyPressEnablesResults)
+        for (QWidget* w : resultWidgets_) w->setEnabled(true);
 }
+
+FieldTexts CalculatorWindow::fieldTexts() const
+{
+    return [this](std::string_view name) {
+        const QLineEdit* f = field(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        return f ? f->text().toStdString() : std::string();
+    };
+}
+
+void CalculatorWindow::pickListClick() { openPickList(this); }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 {

@@ -38,6 +38,9 @@ public:
     void Geometria1Click();
     void Tutorial1Click();
     void Sobre1Click();
+    void pickListClick();  // the "..." button beside an input
+    // The current texts of this window's fields, by object name.
+    FieldTexts fieldTexts() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -53,10 +53,11 @@ QWidget* WindowRegistry::openOrShow(const QString& windowClass)
     return window;
 }
 
-void WindowRegistry::openOrShowModal(const QString& windowClass)
+void WindowRegistry::openOrShowModal(const QString& windowClass, const std::function<void(QWidget*)>& prepare)
 {
     QWidget* window = create(windowClass);
     if (!window) return;
+    if (prepare) prepare(window);
     window->setAttribute(Qt::WA_DeleteOnClose, true);
     window->setWindowModality(Qt::ApplicationModal);
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);

@@ -32,8 +32,9 @@ public:
     // Brings the existing window forward in the normal state, or creates it.
     // nullptr when the class has no window yet.
     QWidget* openOrShow(const QString& windowClass);
-    // The same, shown modally; returns when it closes.
-    void openOrShowModal(const QString& windowClass);
+    // The same, shown modally; returns when it closes. `prepare` runs on the
+    // window before it is shown.
+    void openOrShowModal(const QString& windowClass, const std::function<void(QWidget*)>& prepare = {});
     // The text of a field of a live window; nullopt if either is missing.
     std::optional<QString> fieldText(const QString& windowClass, const QString& fieldName) const;
     // The field texts of a window as a pattern source reads them, at the

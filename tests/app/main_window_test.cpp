@@ -77,9 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CatalogueCase{{A, F, "Dipolo", "Infinitesimal"}, "TForm2", true},
         CatalogueCase{{A, F, "Dipolo", "Filamentar"}, "TForm4", false},
-        CatalogueCase{{A, F, "Espira Circular"}, "TForm10", false},
-        CatalogueCase{{A, F, R, "Helicoidal", "Modo Axial"}, "TForm8", false},
-        CatalogueCase{{A, F, R, "Helicoidal", "Modo Normal"}, "TForm12", false},
+        CatalogueCase{{A, F, "Espira Circular"}, "TForm10", true},
+        CatalogueCase{{A, F, R, "Helicoidal", "Modo Axial"}, "TForm8", true},
+        CatalogueCase{{A, F, R, "Helicoidal", "Modo Normal"}, "TForm12", true},
         CatalogueCase{{A, F, R, "Yagi-Uda Loop Circular"}, "TForm29", false},
         CatalogueCase{{A, F, R, "Yagi-Uda"}, "TForm14", false},
         CatalogueCase{{A, F, R, "Log-Periodico"}, "TForm15", false},

@@ -10,6 +10,7 @@
 
 #include "app/about_window.h"
 #include "app/main_window.h"
+#include "framework/pick_list_dialog.h"
 #include "framework/window_driver.h"
 #include "plots/pattern_window.h"
 #include "support/fake_seam.h"
@@ -178,6 +179,52 @@ TEST(Screenshots, EveryWindow)
         print->close();
     });
     WindowRegistry::instance().openOrShowModal("Tfrmprint");
+}
+
+// The loop and the helices open their diagrams from the tool-bar button.
+TEST(Screenshots, WireCalculatorsAndPickLists)
+{
+    if (shotDir().isEmpty()) GTEST_SKIP() << "set ONDAREL_SCREENSHOT_DIR to take pictures";
+    SeamScope scope;
+    struct Shot {
+        const char* windowClass;
+        std::vector<std::pair<QString, QString>> inputs;
+        const char* name;
+    };
+    const Shot shots[] = {
+        {"TForm10",
+         {{"input1", "300"}, {"input5", "2"}, {"input2", "0.1"}, {"input3", "0.001"}, {"input4", "57600000"}},
+         "loop"},
+        {"TForm12",
+         {{"input1", "300"}, {"input2", "1.76"}, {"input3", "12.5"}, {"input4", "0.05"}, {"input5", "0.01"}},
+         "normal_helix"},
+        {"TForm8", {{"input1", "300"}, {"input2", "10"}, {"input3", "13"}, {"input4", "1"}}, "axial_helix"},
+    };
+    for (const Shot& shot : shots) {
+        CalculatorWindow* w = openCalculator(shot.windowClass);
+        for (const auto& [field, value] : shot.inputs) type(w, field, value);
+        trigger(w, "Calcular1");
+        save(w, shot.name);
+        speedButton(w, 5)->click();
+        auto* pattern = dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm3"));
+        ASSERT_NE(pattern, nullptr);
+        pattern->pages()->setCurrentIndex(0);
+        save(pattern, QString(shot.name) + "_polar");
+        pattern->pages()->setCurrentIndex(1);
+        save(pattern, QString(shot.name) + "_rect");
+    }
+    for (const char* dialog : {"TDialogMenu1", "TDialogMenu2", "TDialogMenu3"}) {
+        PickListDialog full(*pickDialog(dialog));
+        save(&full, QString(dialog) + "_full");
+    }
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = WindowRegistry::instance().find("TDialogMenu1");
+        save(dialog, "TDialogMenu1_loop");
+        dialog->close();
+    });
+    qobject_cast<CalculatorWindow*>(WindowRegistry::instance().find("TForm10"))
+        ->findChild<QPushButton*>("Button1")
+        ->click();
 }
 
 }  // namespace

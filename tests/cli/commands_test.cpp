@@ -92,6 +92,26 @@ INSTANTIATE_TEST_SUITE_P(
             {"run", "acl", "imput1=100", "imput2=0", "imput3=20", "imput4=50"},
             1,
             "Impedância da antena parte real(Ra) deve ser diferente da impedância característica(Zo) ou Ra>0!!\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    WireCalculators, CommandLine,
+    ::testing::Values(
+        CliCase{{"run", "aec", "input1=300", "input2=0.05", "input3=0.001", "input4=57600000", "input5=1"},
+                0,
+                "Espira Circular Infinitesimal!\noutput1=0.314\noutput2=1.923\noutput3=0.227\noutput4=1.500\n"
+                "output5=1.761\noutput6=0.119\noutput7=89.452\n"},
+        CliCase{{"run", "aec", "input1=300", "input2=0.05", "input3=0.001", "input5=1"},
+                1,
+                "Condutividade do material inválida\n"},
+        CliCase{{"run", "mng", "input1=300", "input2=1.76", "input3=12.5", "input4=0.05", "input5=0.01"},
+                0,
+                "output5=432.879\noutput2=0.014\noutput3=0.045\noutput4=0.750\noutput6=0.046\noutput7=4.329\n"
+                "output8=20.000\noutput9=9.830\noutput1=1.760\n"},
+        CliCase{{"run", "mng", "input1=300", "input2=1", "input3=90", "input4=0.05", "input5=0.01"},
+                3,
+                "Erro de operação com dados do tipo real !\n"},
+        CliCase{{"run", "mag", "input1=300", "input2=10", "input3=11.9", "input4=1"},
+                1,
+                "O ângulo de Passo fora dos parâmetros!\n"}));
 
 class CommandLineFiles : public ::testing::Test {
 protected:

@@ -93,7 +93,7 @@ TEST(PatternCommand, FloatingPointFaultsPrintTheHandlersMessage)
     };
     const Case cases[] = {
         {{"pattern", "aec", "input1=0", "input2=0.1"}, "Erro de operação com dados do tipo real !\n"},
-        {{"pattern", "mag", "input1=300", "output1=0.25"}, "Erro de operação com dados do tipo real !\n"},
+        {{"pattern", "mag", "input1=300", "output1=0.25", "output7=0"}, "Erro de operação com dados do tipo real !\n"},
         {{"--json", "pattern", "aec", "input2=0.1"}, "{\"fault\": \"Erro de operação com dados do tipo real !\"}\n"},
     };
     for (const auto& c : cases) {
@@ -139,6 +139,17 @@ TEST(PatternCommand, WirePatternsReadTheCallingCalculatorsFields)
     const auto rows = lines(helix.out);
     ASSERT_EQ(rows.size(), 3u * 362u);
     for (std::size_t k = 1; k <= 360; ++k) EXPECT_EQ(rows[1 + k], rows[363 + k]) << k;
+
+    // Given its inputs only, the axial helix reads the spacing and turns its
+    // own calculation shows; the same as typing those texts.
+    const Ran computed = runTool({"pattern", "mag", "input1=300", "input2=10", "input3=13", "input4=1"});
+    ASSERT_EQ(computed.status, kComputed) << computed.err;
+    EXPECT_EQ(computed.out, runTool({"pattern", "mag", "input1=300", "output1=0.231", "output7=2.888"}).out);
+    const Ran refused = runTool({"pattern", "mag", "input1=300", "input3=13", "input4=1"});
+    EXPECT_EQ(refused.status, kRefused);
+    EXPECT_EQ(refused.out, "Ganho com valor não especificado!\n");
+    // The normal-mode helix: the same sin⁴θ whatever NL.
+    EXPECT_EQ(runTool({"pattern", "mng", "input4=0.05"}).status, kComputed);
 }
 
 TEST(PatternCommand, AperturePatternsGiveBothPlanesAndTheEPlaneChart)

@@ -77,7 +77,7 @@ CalculatorDescriptor circularApertureUniformCalculator()
     d.file = projectFile("acu", "AbCirUni.acu", {3}, StatusForm::Bare, kRefusalOndarel,
                          "Projetos de antenas|*.acu|Todos os arquivos|*.*",
                          "Projetos de antenas|*.acu|Todos os arquivos|*.*", true);
-    d.menuShortcuts = {{"Novo1", "Ctrl+N"}, {"Abrir1", "Ctrl+A"}, {"Calcular1", "Ctrl+C"}};
+    d.shortcuts = {{"Novo1", "Ctrl+N"}, {"Abrir1", "Ctrl+A"}, {"Calcular1", "Ctrl+C"}};
     d.inputs = {{"input1", "Raio da abertura circular\n(a = comprimento de onda): ", "", ""}};
     d.results = {
         {"FNBW - Largura de feixe do 1¤ nulo (graus):  ", {"output5", "output12"}, {"Plano - E", "Plano - H"}},

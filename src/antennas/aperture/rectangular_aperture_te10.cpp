@@ -61,7 +61,7 @@ CalculatorDescriptor rectangularApertureTe10Calculator()
     d.file = projectFile("art", "AbrTE10.art", {3, 3}, StatusForm::Bare, kRefusalOndarel,
                          "Projetos de antenas|*.art|Todos os arquivos|*.*",
                          "Projetos de antenas|*.art|Todos os arquivos|*.*", true);
-    d.menuShortcuts = {{"Novo1", "Ctrl+N"}, {"Abrir1", "Ctrl+A"}, {"Calcular1", "Ctrl+C"}};
+    d.shortcuts = {{"Novo1", "Ctrl+N"}, {"Abrir1", "Ctrl+A"}, {"Calcular1", "Ctrl+C"}};
     d.inputs = {
         {"input1", "Dimensão da abertura ao longo\ndo eixo x (a = comprimento de onda): ", "", ""},
         {"input2", "Dimensão da abertura ao longo\ndo eixo y (b = comprimento de onda):", "", ""},

@@ -105,7 +105,7 @@ CalculatorDescriptor rectangularApertureUniformCalculator()
     d.file = projectFile("aru", "AbretUni.aru", {3, 3}, StatusForm::Bare, kRefusalOndarel,
                          "Projetos de antenas|*.aru|Todos os arquivos|*.*",
                          "Projetos de antenas|*.aru|Todos os arquivos|*.*");
-    d.menuShortcuts = {{"Novo1", "Ctrl+N"}, {"Abrir1", "Ctrl+A"}, {"Calcular1", "Ctrl+C"}};
+    d.shortcuts = {{"Novo1", "Ctrl+N"}, {"Abrir1", "Ctrl+A"}, {"Calcular1", "Ctrl+C"}};
     d.inputs = {
         {"input1", "Dimensão da abertura ao longo\ndo eixo x (a = comprimento de onda): ", "", ""},
         {"input2", "Dimensão da abertura ao longo\ndo eixo y (b = comprimento de onda):", "", ""},

@@ -4,6 +4,7 @@
 
 #include "core/bessel.h"
 #include "core/checked_math.h"
+#include "core/limits.h"
 #include "core/number_text.h"
 #include "core/real48.h"
 
@@ -61,17 +62,17 @@ struct AxialHelix {
     }
 };
 
-// Circular loop: sin θ while small; otherwise J1(2πa sin θ), accurate over
-// the whole range (a truncated series runs away once 2πa exceeds about 3).
-// The radius in wavelengths is compared with λ in metres, as the loop
-// calculator's window does.
+// Circular loop: sin θ while small; otherwise J1(2πa sin θ). The radius is
+// already in wavelengths, so the frequency does not decide the case; it is
+// still read, and a zero frequency still faults as the loop's wavelength
+// does.
 struct Loop {
     long double a;
     bool small;
 
-    explicit Loop(const WirePatternValues& v)
-        : a(v.loop_radius_norm), small(v.loop_radius_norm < wavelength_m(v.frequency_mhz) * kOneOverSixPi)
+    explicit Loop(const WirePatternValues& v) : a(v.loop_radius_norm), small(loopIsSmall(v.loop_radius_norm))
     {
+        (void)wavelength_m(v.frequency_mhz);
     }
 
     long double field(long double th) const
@@ -91,6 +92,8 @@ long double normalHelixField(long double v, long double th)
 }
 
 }  // namespace
+
+bool loopIsSmall(long double radius_norm) { return store48(radius_norm) < storedLimit(kOneOverSixPi); }
 
 namespace {
 

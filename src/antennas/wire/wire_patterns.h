@@ -13,6 +13,11 @@
 
 namespace ondarel {
 
+// Whether a circular loop of radius a (in wavelengths) counts as small: a
+// below 1/(6π), the stored radius against the stored limit. The calculator,
+// its diagrams, the 3D view and every title share this one rule.
+bool loopIsSmall(long double radius_norm);
+
 // The calling calculator's field values that a pattern reads, as converted
 // from their texts (an unconvertible or empty text is 0). Each pattern uses
 // only its own: axial helix f, S, N; loop f, a; normal helix v; dipole none.

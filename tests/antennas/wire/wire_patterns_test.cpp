@@ -121,7 +121,8 @@ TEST(WirePatterns, SmallLoopDrawsTheDipolePattern)
     };
     const Case cases[] = {
         {"just below λ/(6π) = 0.0530516", 300, 0.053L},
-        {"radius compared with λ in metres, not with 1/(6π)", 3, 1.0L},
+        {"the radius in wavelengths decides, whatever λ", 3, 0.05L},
+        {"λ = 0.1 m does not make a small loop finite", 3000, 0.053L},
         {"empty radius", 300, 0},
     };
     const auto dipole = *wirePolarTables(2, {});
@@ -137,21 +138,21 @@ TEST(WirePatterns, SmallLoopDrawsTheDipolePattern)
     }
 }
 
-TEST(WirePatterns, LargeLoopFollowsBesselsJ1)
+TEST(WirePatterns, LargeLoopFollowsTheBesselFunction)
 {
     struct Case {
         long double f, a;
     };
-    // Just above λ/(6π), and a radius where the four-term series still holds.
-    for (const Case& c : {Case{300, 0.0531L}, Case{300, 0.15L}, Case{150, 0.2L}}) {
+    // Just above 1/(6π), at 3 MHz where λ/(6π) in metres would have called it
+    // small, and radii beyond the reach of a truncated series.
+    for (const Case& c :
+         {Case{300, 0.0531L}, Case{300, 0.15L}, Case{150, 0.2L}, Case{3, 0.06L}, Case{300, 0.6L}, Case{300, 1.2L}}) {
         SCOPED_TRACE(static_cast<double>(c.a));
         const auto t = *wirePolarTables(10, loop(c.f, c.a));
         for (int k : {10, 30, 60, 90, 135, 250}) {
             const double x = 2 * std::numbers::pi * static_cast<double>(c.a) * std::sin(k * std::numbers::pi / 180);
             const double j1 = std::cyl_bessel_j(1.0, std::fabs(x));  // odd: the square is the same
-            // Four terms: the error is about the first term left out, x⁹/1474560.
-            const double termLeftOut = std::pow(std::fabs(x), 9) / 1474560;
-            EXPECT_NEAR(static_cast<double>(t.e[k]), j1 * j1, 2.2 * j1 * termLeftOut + 1e-10) << k;
+            EXPECT_NEAR(static_cast<double>(t.e[k]), j1 * j1, 1e-11) << k;
         }
         for (int k = 1; k <= 360; ++k) EXPECT_EQ(t.h[k], 100);
     }
