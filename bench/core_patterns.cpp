@@ -48,4 +48,17 @@ void ArrayTables(benchmark::State& state)
 }
 BENCHMARK(ArrayTables)->Arg(5)->Arg(6)->Arg(7)->Arg(11)->Arg(37);
 
+// The finite dipole's three curve charts together: 180 + 180 points of
+// sine and cosine integrals and 399 pattern maxima of 400 samples.
+void FiniteDipoleCurves(benchmark::State& state)
+{
+    const ondarel::PatternSource& source = *ondarel::patternSourceFor(4, "TForm38");
+    const ondarel::FieldTexts texts = [](std::string_view name) -> std::string {
+        return name == "input2" ? "0.5" : name == "input3" ? "0.001" : "";
+    };
+    for (auto _ : state)
+        for (const auto& chart : source.curveCharts) benchmark::DoNotOptimize(chart.points(texts));
+}
+BENCHMARK(FiniteDipoleCurves)->Unit(benchmark::kMillisecond);
+
 }  // namespace

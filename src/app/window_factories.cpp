@@ -5,6 +5,7 @@
 #include "framework/calculator_window.h"
 #include "framework/window_registry.h"
 #include "plots/array_pattern_window.h"
+#include "plots/finite_dipole_window.h"
 #include "plots/print_window.h"
 #include "plots/wire_pattern_window.h"
 
@@ -23,6 +24,7 @@ void registerWindows()
     registry.registerWindow("Tfrmsobre", [] { return new AboutWindow; });
     registry.registerWindow("TForm3", [] { return new WirePatternWindow; });
     registry.registerWindow("TForm28", [] { return new ArrayPatternWindow; });
+    registry.registerWindow("TForm38", [] { return new FiniteDipoleWindow; });
     registry.registerWindow("Tfrmprint", [] { return new PrintWindow; });
 }
 

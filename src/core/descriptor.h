@@ -1,6 +1,7 @@
 #pragma once
 // A calculator as data: the generic window, the command-line tool and the
 // tests are all built from one of these. Qt-free.
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
@@ -41,6 +42,9 @@ struct InputRow {
     std::string label;  // may hold "\n" for a two-line label
     std::string defaultText;
     std::string heading;  // a sub-heading shown above this input, if any
+    // The pick-list dialog a "..." button beside the field opens ("" for no
+    // button).
+    std::string pickListDialog = {};
 };
 
 // One line of the results group; two fields stand on one line after "ou".
@@ -65,6 +69,8 @@ struct PatternLink {
     std::string chartTitle;
     bool polarLast = false;  // run "&Retangular" then "P&olar"
     PatternSource source;    // what the pattern window draws for this calculator
+    // Titles of the source's curve charts, each set after its chart's command.
+    std::vector<std::string> curveChartTitles = {};
 };
 
 struct GeometryLink {
@@ -74,11 +80,13 @@ struct GeometryLink {
 
 // What a computation returns: the first failed check, or the result texts in
 // the order they are written, plus any informational notes that do not stop
-// it. Faults are thrown (core/fault.h), never returned.
+// it. Faults are thrown (core/fault.h); a fault raised after a note was given
+// comes back in `fault`, so that the note is shown before the fault report.
 struct Outcome {
     std::optional<std::string> refusal;
     std::vector<std::string> notes;
     std::vector<std::pair<std::string, std::string>> results;  // field, text
+    std::exception_ptr fault;
 };
 
 struct CalculatorDescriptor {

@@ -143,7 +143,9 @@ void CalculatorWindow::buildInputs(QGroupBox* group)
         edit->setMinimumWidth(120);
         label->setBuddy(edit);
         grid->addWidget(label, line, 0);
-        grid->addWidget(edit, line++, 1);
+        grid->addWidget(edit, line, 1);
+        if (!row.pickListDialog.empty()) grid->addWidget(pickListButton(row, group), line, 2);
+        ++line;
         fields_[edit->objectName()] = edit;
         attachInputCheck(edit);
         const auto& bound = descriptor_.keyPressFields;
@@ -152,6 +154,22 @@ void CalculatorWindow::buildInputs(QGroupBox* group)
     }
     grid->setColumnStretch(0, 1);
 }
+
+// The "..." button beside a field whose value a pick-list dialog can choose.
+QToolButton* CalculatorWindow::pickListButton(const InputRow& row, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(q(row.name) + "Button");
+    button->setText("...");
+    const QString dialog = q(row.pickListDialog);
+    connect(button, &QToolButton::clicked, this, [this, dialog] { PickList1Click(dialog); });
+    return button;
+}
+
+// HOOK, connected when the pick-list dialogs are merged: write this
+// calculator's code and open `dialog` modally. Until then the button does
+// nothing.
+void CalculatorWindow::PickList1Click(const QString& dialog) { Q_UNUSED(dialog); }
 
 QLabel* CalculatorWindow::addResultLabel(const QString& text)
 {

@@ -37,6 +37,8 @@ public:
     void Geometria1Click();
     void Tutorial1Click();
     void Sobre1Click();
+    // The "..." button of a field: opens its pick-list dialog.
+    void PickList1Click(const QString& dialog);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +58,7 @@ private:
     void buildStatusBar();
     void resetToFresh();
     QLabel* addResultLabel(const QString& text);
+    QToolButton* pickListButton(const InputRow& row, QWidget* parent);
 
     // The shared operations of every calculator.
     void enableResults();

@@ -61,7 +61,10 @@ PatternWindowBase::PatternWindowBase(int ownCode, QWidget* parent)
 int PatternWindowBase::calculatorCode()
 {
     const int current = WindowRegistry::instance().windowCode();
-    if (servesCode(current)) rememberedCode_ = current;
+    if (servesCode(current))
+        rememberedCode_ = current;
+    else if (!remembersCaller_)
+        return 0;
     return rememberedCode_;
 }
 

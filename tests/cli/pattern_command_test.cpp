@@ -71,7 +71,7 @@ TEST(PatternCommand, RefusesWhatItCannotDraw)
     const Case cases[] = {
         {{"pattern"}, "usage"},
         {{"pattern", "xyz"}, "no pattern for 'xyz'"},
-        {{"pattern", "lin"}, "no pattern for 'lin'"},  // not built yet
+        {{"pattern", "aru"}, "no pattern for 'aru'"},  // not built yet
         {{"pattern", "dip", "input1=abc"}, "Valor inválido !"},
         {{"pattern", "dip", "output9=1"}, "unknown input 'output9'"},
         {{"pattern", "aec", "input3"}, "unknown input 'input3'"},
