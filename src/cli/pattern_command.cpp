@@ -202,8 +202,8 @@ int runPattern(const std::vector<std::string>& args, bool json, std::ostream& ou
         CallerTexts fields(*d, std::move(*given));
         const FieldTexts read = [&fields](std::string_view field) { return fields(field); };
         const PolarTables tables = source->polarTables(read);
-        PatternData data{source->tableNames[0], source->tableNames[1], tables.left, tables.right,
-                         source->chartPoints(read), {}};
+        PatternData data{source->tableNames[0], source->tableNames[1],     tables.left,
+                         tables.right,          source->chartPoints(read), {}};
         for (const CurveChart& chart : source->curveCharts) data.curves.push_back(chart.points(read));
         if (json) {
             printJson(out, d->file.extension, d->code, data);

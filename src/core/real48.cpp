@@ -66,9 +66,9 @@ long double store48(long double x)
     } bits{};
     std::memcpy(&bits, &x, 10);
     const int exponent = bits.signAndExponent & 0x7FFF;
-    if (exponent == 0x7FFF) raiseFloatingPointFault();  // infinity or NaN
-    if (bits.mantissa == 0 || exponent == 0) return 0.0L;  // zero, or far below the range
-    constexpr int kDropped = 64 - 40;                        // 1 + 39 bits kept
+    if (exponent == 0x7FFF) raiseFloatingPointFault();                              // infinity or NaN
+    if (bits.mantissa == 0 || exponent == 0) return 0.0L;                           // zero, or far below the range
+    constexpr int kDropped = 64 - 40;                                               // 1 + 39 bits kept
     std::uint64_t mantissa = bits.mantissa + (std::uint64_t{1} << (kDropped - 1));  // ties away from zero
     int biased = exponent - 16383 + kBias;
     const bool carried = mantissa < bits.mantissa;  // out of the top bit: the next power of two

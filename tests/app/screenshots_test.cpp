@@ -100,8 +100,8 @@ TEST(Screenshots, EveryWindow)
     {
         // The finite dipole and every page of its diagrams window.
         CalculatorWindow* w = openCalculator("TForm4");
-        for (const auto& [field, value] :
-             std::vector<std::pair<QString, QString>>{{"input1", "300"}, {"input2", "1.25"}, {"input3", "0.001"}, {"input4", "5.7e7"}})
+        for (const auto& [field, value] : std::vector<std::pair<QString, QString>>{
+                 {"input1", "300"}, {"input2", "1.25"}, {"input3", "0.001"}, {"input4", "57000000"}})
             type(w, field, value);
         trigger(w, "Calcular1");
         save(w, "finite_dipole");

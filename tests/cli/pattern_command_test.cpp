@@ -156,21 +156,16 @@ TEST(PatternCommand, FiniteDipoleAddsItsThreeCurveCharts)
         const char* text;
     };
     const Row expected[] = {
-        {0, "# E-plane"},
-        {362, "# H-plane"},
-        {453, "90,100"},
-        {724, "# rectangular"},
-        {1086, "# resistance"},
-        {1087, "x,Rr - Resist. Irrad.,Rent - Resist. Ent."},
-        {1267, "# reactance"},
-        {1268, "x,Xm - Reatância Irrad.,Xent - Reatância Entrada"},
-        {1448, "# directivity"},
-        {1449, "x,D0 - Diretividade"},
+        {0, "# E-plane"},        {362, "# H-plane"},
+        {453, "90,100"},         {724, "# rectangular"},
+        {1086, "# resistance"},  {1087, "x,Rr - Resist. Irrad.,Rent - Resist. Ent."},
+        {1267, "# reactance"},   {1268, "x,Xm - Reatância Irrad.,Xent - Reatância Entrada"},
+        {1448, "# directivity"}, {1449, "x,D0 - Diretividade"},
     };
     for (const Row& row : expected) EXPECT_EQ(rows[row.index], row.text) << "line " << row.index;
     EXPECT_EQ(rows[91].rfind("90,0.99999999999", 0), 0u);  // the half-wave maximum, (1 − cos(π/2 stored))²
-    EXPECT_EQ(rows[1088].rfind("0.0184357538", 0), 0u);     // (2 − 0.9)·3/179 in single precision
-    EXPECT_EQ(rows[1450].rfind("0.0074999998", 0), 0u);     // 3·0.0025
+    EXPECT_EQ(rows[1088].rfind("0.0184357538", 0), 0u);    // (2 − 0.9)·3/179 in single precision
+    EXPECT_EQ(rows[1450].rfind("0.0074999998", 0), 0u);    // 3·0.0025
     // The D0 curve starts near 1.5 and passes 1.64 at half a wavelength.
     EXPECT_EQ(rows[1450].substr(rows[1450].find(',')), ",1.50000888963405");
     EXPECT_EQ(rows[1450 + 66], "0.502499997615814,1.6424699532472");

@@ -85,7 +85,8 @@ TEST(Real48Store, AgreesWithEncodingAndDecodingEverywhere)
     std::vector<long double> values = {0.5L, 1, 0.02L, 0.1L, 1.7e38L, 1.8e38L, -2.9e-39L, 2.9e-39L, 1e-40L, 1e-4000L};
     // Mantissas that round up across a power of two, and exact ties.
     for (int e : {-130, -129, -128, 0, 1, 125, 126, 127})
-        for (long double m : {1 - 0x1p-41L, 1 - 0x1p-40L, 1 + 0x1p-40L, 1 + 3 * 0x1p-40L}) values.push_back(std::ldexp(m, e));
+        for (long double m : {1 - 0x1p-41L, 1 - 0x1p-40L, 1 + 0x1p-40L, 1 + 3 * 0x1p-40L})
+            values.push_back(std::ldexp(m, e));
     for (int i = 0; i < 200000; ++i) {
         const int exponent = static_cast<int>(random() % 280) - 140;
         const long double mantissa = 1 + static_cast<long double>(random() >> 1) * 0x1p-63L;

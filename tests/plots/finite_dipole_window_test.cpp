@@ -63,12 +63,13 @@ TEST_F(FiniteDipoleWindows, Graficos2DRunsEveryCommandSetsTheTitlesAndEndsOnPola
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), "Diagrama de Irradiação da Antena Dipolo Filamentar e Gráficos");
     EXPECT_EQ(currentPage(w), kPolarPage);
-    EXPECT_EQ(w->chartTitles(),
-              (QStringList{"Diagrama de irradiação retangular da antena dipolo filamentar",
-                           "Gráfico das resistências de irradiação e de entrada x Comprimento da antena dipolo "
-                           "filamentar",
-                           "Gráfico das reatâncias de irradiação e de entrada x Comprimento da antena dipolo filamentar",
-                           "Gráfico da diretividade x Comprimento da antena dipolo filamentar"}));
+    EXPECT_EQ(
+        w->chartTitles(),
+        (QStringList{"Diagrama de irradiação retangular da antena dipolo filamentar",
+                     "Gráfico das resistências de irradiação e de entrada x Comprimento da antena dipolo "
+                     "filamentar",
+                     "Gráfico das reatâncias de irradiação e de entrada x Comprimento da antena dipolo filamentar",
+                     "Gráfico da diretividade x Comprimento da antena dipolo filamentar"}));
     EXPECT_EQ(w->chart()->points().size(), 360u);
     struct Curve {
         std::size_t chart;
@@ -181,9 +182,9 @@ TEST_F(FiniteDipoleWindows, PrintOffersThePolarPairAndTheFourChartsByTitle)
         int x, y;
         const char* text;
     };
-    for (const Printed& p : {Printed{100, 100, "Diagrama de Irradiação para Antenas Filamentar"},
-                             Printed{200, 150, "Plano E (Plano Horizontal)"},
-                             Printed{1050, 150, "Plano H (Plano Vertical)"}}) {
+    for (const Printed& p :
+         {Printed{100, 100, "Diagrama de Irradiação para Antenas Filamentar"},
+          Printed{200, 150, "Plano E (Plano Horizontal)"}, Printed{1050, 150, "Plano H (Plano Vertical)"}}) {
         const CanvasCall* call = page.textAt(p.x, p.y);
         ASSERT_NE(call, nullptr) << p.text;
         EXPECT_EQ(call->text, p.text);

@@ -19,7 +19,7 @@ using xmath::kPi;
 // Euler's constant to the six decimals the formulas were written with.
 constexpr long double kGamma = 0.577216L;
 constexpr long double kOneOverFourPi = 0.0795774715459476678L;
-constexpr long double kPi101 = 3.1730085801256911L;  // 1.01·π: the resonance shift of the input impedance
+constexpr long double kPi101 = 3.1730085801256911L;         // 1.01·π: the resonance shift of the input impedance
 constexpr long double kSurfaceResistanceFactor = 3.94784L;  // ≈ 0.4π², frequency in MHz
 constexpr long double kPatternStep = 2 * kPi * 1e-4L;       // 10000 steps over the full turn
 
@@ -70,8 +70,8 @@ long double dipoleReactance(long double kl, long double w)
     const SineCosineIntegrals one = sineCosineIntegrals(kl);
     const SineCosineIntegrals two = sineCosineIntegrals(store48(2 * kl));
     const SineCosineIntegrals atW = sineCosineIntegrals(w);
-    return store48(30 * (2 * one.si + std::cos(kl) * (2 * one.si - two.si) -
-                         std::sin(kl) * (2 * one.ci - two.ci - atW.ci)));
+    return store48(30 *
+                   (2 * one.si + std::cos(kl) * (2 * one.si - two.si) - std::sin(kl) * (2 * one.ci - two.ci - atW.ci)));
 }
 
 long double dipolePatternMaximum(long double x, long double step, int count)
@@ -128,13 +128,14 @@ Checked<FiniteDipoleResults> computeFiniteDipole(const FiniteDipoleInputs& in, N
     const long double radius_m = store48(rho * wavelength_m);
 
     const bool linear = L >= storedLimit(0.1L);
-    notes.push_back(linear ? "A Antena se comporta como um Dipolo Linear!" : "A Antena se comporta como um Dipolo Curto!");
+    notes.push_back(linear ? "A Antena se comporta como um Dipolo Linear!"
+                           : "A Antena se comporta como um Dipolo Curto!");
 
     const long double kl = store48(2 * kPi * L);
     const long double w = store48(xmath::div(4 * kPi * radius_m * radius_m, length_m * wavelength_m));
     const long double Xm = dipoleReactance(kl, w);
-    const long double lossResistance =
-        store48(xmath::div(length_m, 2 * kPi * radius_m) * xmath::sqrt(xmath::div(kSurfaceResistanceFactor * f, sigma)));
+    const long double lossResistance = store48(xmath::div(length_m, 2 * kPi * radius_m) *
+                                               xmath::sqrt(xmath::div(kSurfaceResistanceFactor * f, sigma)));
 
     FiniteDipoleResults r;
     r.length_m = length_m;
@@ -186,20 +187,20 @@ CalculatorDescriptor finiteDipoleCalculator()
         {"Eficiência de irradiação da antena (%):", {"output7"}, {}},
         {"Comprimento do dipolo (m):", {"output8"}, {}},
     };
-    d.compute = bindComputation<In, Out>(
-        {&In::frequency_mhz, &In::length_norm, &In::radius_norm, &In::conductivity_s_per_m},
-        {
-            {"output9", &Out::input_resistance_ohm},
-            {"output10", &Out::input_reactance_ohm},
-            {"output2", &Out::radiation_resistance_ohm},
-            {"output3", &Out::loss_resistance_ohm},
-            {"output4", &Out::directivity},
-            {"output5", &Out::directivity_db},
-            {"output6", &Out::effective_area_m2},
-            {"output7", &Out::efficiency_percent},
-            {"output8", &Out::length_m},
-        },
-        &computeFiniteDipole);
+    d.compute =
+        bindComputation<In, Out>({&In::frequency_mhz, &In::length_norm, &In::radius_norm, &In::conductivity_s_per_m},
+                                 {
+                                     {"output9", &Out::input_resistance_ohm},
+                                     {"output10", &Out::input_reactance_ohm},
+                                     {"output2", &Out::radiation_resistance_ohm},
+                                     {"output3", &Out::loss_resistance_ohm},
+                                     {"output4", &Out::directivity},
+                                     {"output5", &Out::directivity_db},
+                                     {"output6", &Out::effective_area_m2},
+                                     {"output7", &Out::efficiency_percent},
+                                     {"output8", &Out::length_m},
+                                 },
+                                 &computeFiniteDipole);
     d.sheet = DataSheet(900)
                   .text(400, 100, "Antena dipolo filamentar")
                   .heading(150, "Entrada de dados:")

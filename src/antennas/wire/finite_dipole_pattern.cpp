@@ -117,12 +117,12 @@ PatternSource finiteDipolePatternSource()
         };
     };
     source.curveCharts = {
-        {"resistance", {"Rr - Resist. Irrad.", "Rent - Resist. Ent."}, [](const FieldTexts&) {
-             return dipoleResistanceCurve();
-         }},
-        {"reactance", {"Xm - Reatância Irrad.", "Xent - Reatância Entrada"}, [](const FieldTexts& texts) {
-             return dipoleReactanceCurve(fieldValue(texts("input3")));
-         }},
+        {"resistance",
+         {"Rr - Resist. Irrad.", "Rent - Resist. Ent."},
+         [](const FieldTexts&) { return dipoleResistanceCurve(); }},
+        {"reactance",
+         {"Xm - Reatância Irrad.", "Xent - Reatância Entrada"},
+         [](const FieldTexts& texts) { return dipoleReactanceCurve(fieldValue(texts("input3"))); }},
         {"directivity", {"D0 - Diretividade"}, [](const FieldTexts&) { return dipoleDirectivityCurve(); }},
     };
     return source;

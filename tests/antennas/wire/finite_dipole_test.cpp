@@ -120,12 +120,10 @@ TEST(FiniteDipole, ClassifiesOnTheStoredLimitOfOneTenth)
 TEST(FiniteDipole, PolesAndOverflowsFaultAfterTheNote)
 {
     const std::vector<std::vector<long double>> faulting = {
-        {300, 1 / 1.01L, 0.001L, 5.7e7L},
-        {300, 2 / 1.01L, 0.001L, 5.7e7L},
-        {300, 42 / 1.01L, 0.001L, 5.7e7L},
-        {1e-18L, 0.5L, 0.001L, 5.7e7L},  // λ² D/(4π) beyond 1.7·10^38
-        {1e38L, 0.5L, 0.001L, 1e-38L},   // the loss resistance
-        {1e38L, 0.5L, 1e-38L, 5.7e7L},   // the radius underflows to 0: ln 0
+        {300, 1 / 1.01L, 0.001L, 5.7e7L},  {300, 2 / 1.01L, 0.001L, 5.7e7L},
+        {300, 42 / 1.01L, 0.001L, 5.7e7L}, {1e-18L, 0.5L, 0.001L, 5.7e7L},  // λ² D/(4π) beyond 1.7·10^38
+        {1e38L, 0.5L, 0.001L, 1e-38L},                                      // the loss resistance
+        {1e38L, 0.5L, 1e-38L, 5.7e7L},                                      // the radius underflows to 0: ln 0
     };
     for (const auto& in : faulting) {
         const Outcome o = dipole().compute(in);
@@ -149,8 +147,7 @@ TEST(SineCosineIntegrals, SeriesBelowOneRationalFromOne)
     EXPECT_NEAR(static_cast<double>(sineCosineIntegrals(std::nextafter(1.0L, 0.0L)).si), 0.9461111, 1e-6);
     // Ci(1) = 0.337404 (rational); series: γ − 1/4 + 1/96 − 1/4320
     EXPECT_NEAR(static_cast<double>(sineCosineIntegrals(1).ci), 0.337404, 2e-5);
-    EXPECT_NEAR(static_cast<double>(sineCosineIntegrals(0.999999L).ci), 0.577216 - 0.25 + 1 / 96.0 - 1 / 4320.0,
-                3e-6);
+    EXPECT_NEAR(static_cast<double>(sineCosineIntegrals(0.999999L).ci), 0.577216 - 0.25 + 1 / 96.0 - 1 / 4320.0, 3e-6);
     EXPECT_THROW(sineCosineIntegrals(0), Fault);
 }
 
