@@ -9,6 +9,8 @@ namespace {
 // Representative inputs by extension, in input order.
 const std::vector<std::pair<std::string, std::vector<long double>>> kInputs = {
     {"dip", {100, 0.01L}},
+    {"lin", {300, 0.5L, 0.001L, 5.7e7L}},
+    {"lin", {300, 42.9L, 0.001L, 5.7e7L}},
     {"abd", {10, 0.25L}},
     {"aef", {10, 0.25L}},
     {"ahw", {10, 0.25L}},
@@ -39,7 +41,9 @@ void Calculate(benchmark::State& state, const std::string& extension, std::vecto
 
 const bool registered = [] {
     for (const auto& [extension, inputs] : kInputs)
-        benchmark::RegisterBenchmark(("Calculate/" + extension).c_str(), Calculate, extension, inputs);
+        benchmark::RegisterBenchmark(
+            ("Calculate/" + extension + (extension == "lin" ? "/L=" + std::to_string(double(inputs[1])) : "")).c_str(),
+            Calculate, extension, inputs);
     return true;
 }();
 

@@ -103,4 +103,17 @@ void WireTables(benchmark::State& state)
 }
 BENCHMARK(WireTables)->Arg(8)->Arg(10)->Arg(12);
 
+// The finite dipole's three curve charts together: 180 + 180 points of
+// sine and cosine integrals and 399 pattern maxima of 400 samples.
+void FiniteDipoleCurves(benchmark::State& state)
+{
+    const ondarel::PatternSource& source = *ondarel::patternSourceFor(4, "TForm38");
+    const ondarel::FieldTexts texts = [](std::string_view name) -> std::string {
+        return name == "input2" ? "0.5" : name == "input3" ? "0.001" : "";
+    };
+    for (auto _ : state)
+        for (const auto& chart : source.curveCharts) benchmark::DoNotOptimize(chart.points(texts));
+}
+BENCHMARK(FiniteDipoleCurves)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include "plots/aperture_pattern_window.h"
 #include "plots/array_pattern_window.h"
 #include "plots/pattern_3d_window.h"
+#include "plots/finite_dipole_window.h"
 #include "plots/print_window.h"
 #include "plots/wire_pattern_window.h"
 
@@ -27,6 +28,7 @@ void registerWindows()
     registry.registerWindow("TForm3", [] { return new WirePatternWindow; });
     registry.registerWindow("TForm28", [] { return new ArrayPatternWindow; });
     registry.registerWindow("TForm39", [] { return new AperturePatternWindow; });
+    registry.registerWindow("TForm38", [] { return new FiniteDipoleWindow; });
     registry.registerWindow("Tfrmprint", [] { return new PrintWindow; });
     registry.registerWindow("TfrmZB", [] { return new Pattern3dWindow; });
     for (const char* dialog : {"TDialogMenu1", "TDialogMenu2", "TDialogMenu3"})

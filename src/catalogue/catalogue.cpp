@@ -12,6 +12,7 @@
 #include "antennas/arrays/phased_array.h"
 #include "antennas/arrays/planar_array.h"
 #include "antennas/wire/axial_helix.h"
+#include "antennas/wire/finite_dipole.h"
 #include "antennas/wire/infinitesimal_dipole.h"
 #include "antennas/wire/normal_helix.h"
 #include "antennas/wire/small_loop.h"
@@ -29,7 +30,7 @@ namespace {
 std::vector<CalculatorDescriptor> build()
 {
     return {
-        infinitesimalDipoleCalculator(), unbuiltCalculator("TForm4"),     smallLoopCalculator(),
+        infinitesimalDipoleCalculator(), finiteDipoleCalculator(),        smallLoopCalculator(),
         axialHelixCalculator(),          normalHelixCalculator(),         unbuiltCalculator("TForm29"),
         unbuiltCalculator("TForm14"),    unbuiltCalculator("TForm15"),    broadsideArrayCalculator(),
         endFireArrayCalculator(),        hansenWoodyardArrayCalculator(), phasedArrayCalculator(),

@@ -27,18 +27,6 @@ const std::vector<Row>& rows()
     using C = ClosePolicy;
     const char* kOndarel = kRefusalOndarel;
     static const std::vector<Row> all = {
-        {"TForm4",
-         4,
-         "Antena Dipolo Filamentar",
-         "lin",
-         "DipLinear1.lin",
-         {3, 3, 5, 3},
-         S::Bare,
-         kOndarel,
-         "Projetos de antenas dipolo|*.lin|Todos os arquivos|*.*",
-         nullptr,
-         C::Free,
-         false},
         {"TForm29",
          29,
          "Antena Yagi-Uda de Espira Circular ",

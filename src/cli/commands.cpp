@@ -71,9 +71,10 @@ void print(std::ostream& out, bool json, const Texts& inputs, const Outcome* out
 {
     if (!json) {
         for (const auto& [name, text] : inputs) out << name << "=" << text << "\n";
+        if (outcome)
+            for (const auto& note : outcome->notes) out << note << "\n";
         if (fault) out << *fault << "\n";
         if (outcome) {
-            for (const auto& note : outcome->notes) out << note << "\n";
             if (outcome->refusal) out << *outcome->refusal << "\n";
             for (const auto& [name, text] : outcome->results) out << name << "=" << text << "\n";
         }
@@ -94,7 +95,7 @@ void print(std::ostream& out, bool json, const Texts& inputs, const Outcome* out
         for (std::size_t i = 0; i < outcome->notes.size(); ++i) out << (i ? ", " : "") << jsonQuoted(outcome->notes[i]);
         out << "]";
         if (outcome->refusal) out << ", \"refusal\": " << jsonQuoted(*outcome->refusal);
-        out << ", \"results\": " << object(outcome->results);
+        if (!fault) out << ", \"results\": " << object(outcome->results);
     }
     out << "}\n";
 }
@@ -105,6 +106,17 @@ int computeAndPrint(const CalculatorDescriptor& d, const std::vector<std::string
 {
     try {
         const Outcome outcome = d.compute(valuesOf(texts));
+        if (outcome.fault) {
+            // The notes given before the fault, then the fault's report.
+            std::string message;
+            try {
+                std::rethrow_exception(outcome.fault);
+            } catch (...) {
+                message = messageForCurrentException();
+            }
+            print(out, json, shownInputs, &outcome, &message);
+            return kFault;
+        }
         print(out, json, shownInputs, &outcome, nullptr);
         return outcome.refusal ? kRefused : kComputed;
     } catch (...) {

@@ -44,6 +44,7 @@ private:
         std::vector<long double> values;
         for (const auto& input : d_.inputs) values.push_back(fieldValue((*this)(input.name)));
         const Outcome outcome = d_.compute(values);
+        if (outcome.fault) std::rethrow_exception(outcome.fault);
         if (outcome.refusal) throw Refused{*outcome.refusal};
         for (const auto& [name, text] : outcome.results) results_[name] = text;
     }
@@ -65,6 +66,7 @@ struct PatternData {
     PatternTable first{};
     PatternTable second{};
     std::vector<ChartPoint> chart;
+    std::vector<std::vector<CurvePoint>> curves;  // one per curve chart of the source
 };
 
 const PatternSource* sourceOf(const CalculatorDescriptor* d)
@@ -117,6 +119,39 @@ void printCsv(std::ostream& out, const PatternData& p)
     for (const ChartPoint& point : p.chart) out << point.angle_deg << "," << number(point.level_db) << "\n";
 }
 
+// Each curve chart as a table: x, then one column per series.
+void printCurvesCsv(std::ostream& out, const PatternSource& source, const PatternData& p)
+{
+    for (std::size_t c = 0; c < p.curves.size(); ++c) {
+        const CurveChart& chart = source.curveCharts[c];
+        out << "# " << chart.name << "\nx";
+        for (const std::string& series : chart.seriesNames) out << "," << series;
+        out << "\n";
+        for (const CurvePoint& point : p.curves[c]) {
+            out << number(point.x);
+            for (long double y : point.y) out << "," << number(y);
+            out << "\n";
+        }
+    }
+}
+
+void printCurvesJson(std::ostream& out, const PatternSource& source, const PatternData& p)
+{
+    for (std::size_t c = 0; c < p.curves.size(); ++c) {
+        const CurveChart& chart = source.curveCharts[c];
+        out << ", " << jsonQuoted(chart.name) << ": {\"series\": [";
+        for (std::size_t s = 0; s < chart.seriesNames.size(); ++s)
+            out << (s ? ", " : "") << jsonQuoted(chart.seriesNames[s]);
+        out << "], \"points\": [";
+        for (std::size_t i = 0; i < p.curves[c].size(); ++i) {
+            out << (i ? ", " : "") << "[" << number(p.curves[c][i].x);
+            for (long double y : p.curves[c][i].y) out << ", " << number(y);
+            out << "]";
+        }
+        out << "]}";
+    }
+}
+
 void printJson(std::ostream& out, const std::string& extension, int code, const PatternData& p)
 {
     auto table = [&](const PatternTable& t) {
@@ -136,7 +171,7 @@ void printJson(std::ostream& out, const std::string& extension, int code, const 
     out << ", \"rectangular\": [";
     for (std::size_t i = 0; i < p.chart.size(); ++i)
         out << (i ? ", " : "") << "[" << p.chart[i].angle_deg << ", " << number(p.chart[i].level_db) << "]";
-    out << "]}\n";
+    out << "]";
 }
 
 void printMessage(std::ostream& out, bool json, const char* key, const std::string& message)
@@ -182,12 +217,18 @@ int runPattern(const std::vector<std::string>& args, bool json, std::ostream& ou
     return withPatternFields({args.begin() + 1, args.end()}, json, out, err,
                              [&](const CalculatorDescriptor& d, const PatternSource& source, const FieldTexts& read) {
                                  const PolarTables tables = source.polarTables(read);
-                                 const PatternData data{source.tableNames[0], source.tableNames[1], tables.left,
-                                                        tables.right, source.chartPoints(read)};
-                                 if (json)
+                                 PatternData data{source.tableNames[0], source.tableNames[1], tables.left,
+                                                  tables.right,          source.chartPoints(read), {}};
+                                 for (const CurveChart& chart : source.curveCharts)
+                                     data.curves.push_back(chart.points(read));
+                                 if (json) {
                                      printJson(out, d.file.extension, d.code, data);
-                                 else
+                                     printCurvesJson(out, source, data);
+                                     out << "}\n";
+                                 } else {
                                      printCsv(out, data);
+                                     printCurvesCsv(out, source, data);
+                                 }
                                  return int(kComputed);
                              });
 }

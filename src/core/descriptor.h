@@ -1,6 +1,7 @@
 #pragma once
 // A calculator as data: the generic window, the command-line tool and the
 // tests are all built from one of these. Qt-free.
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
@@ -76,6 +77,8 @@ struct PatternLink {
     bool polarLast = false;     // run "&Retangular" then "P&olar"
     PatternSource source;       // what the pattern window draws for this calculator
     TextRule chartTitleRule{};  // when set, chooses the chart title instead
+    // Titles of the source's curve charts, each set after its chart's command.
+    std::vector<std::string> curveChartTitles = {};
 };
 
 struct GeometryLink {
@@ -93,11 +96,13 @@ struct Graphics2dCommand {
 
 // What a computation returns: the first failed check, or the result texts in
 // the order they are written, plus any informational notes that do not stop
-// it. Faults are thrown (core/fault.h), never returned.
+// it. Faults are thrown (core/fault.h); a fault raised after a note was given
+// comes back in `fault`, so that the note is shown before the fault report.
 struct Outcome {
     std::optional<std::string> refusal;
     std::vector<std::string> notes;
     std::vector<std::pair<std::string, std::string>> results;  // field, text
+    std::exception_ptr fault;
 };
 
 // The commands a window offers. The matching structures draw no diagrams:

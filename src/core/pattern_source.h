@@ -31,6 +31,22 @@ struct DiagramTitle {
     int x = 0;  // pixels, on the title strip above the diagrams
 };
 
+// One x of a curve chart with the value of each of its series there.
+struct CurvePoint {
+    long double x = 0;
+    std::vector<long double> y;  // one per series, in series order
+};
+
+// A chart of figures of merit against one parameter (the normalised length,
+// say), drawn on a page of its own beside the pattern: named series that
+// share their x values. A series gives no point where its function has no
+// value, so each x carries every series.
+struct CurveChart {
+    std::string name;                      // in exported data
+    std::vector<std::string> seriesNames;  // in the legend and in exported data
+    std::function<std::vector<CurvePoint>(const FieldTexts&)> points;
+};
+
 // Relative field strength in the direction (θ, φ), radians; not normalised.
 using PatternFunction = std::function<long double(long double theta, long double phi)>;
 
@@ -50,6 +66,9 @@ struct PatternSource {
     // Whether f changes with φ; where it does not, one value serves a whole
     // ring of directions.
     bool functionDependsOnPhi = false;
+    // Charts drawn besides the polar pair and the rectangular chart; most
+    // calculators have none.
+    std::vector<CurveChart> curveCharts;
 };
 
 }  // namespace ondarel

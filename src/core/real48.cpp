@@ -1,6 +1,8 @@
 #include "core/real48.h"
 
+#include <cfloat>
 #include <cmath>
+#include <cstring>
 
 #include "core/fault.h"
 
@@ -52,6 +54,38 @@ long double decodeReal48(const Real48Bytes& bytes)
     return negative ? -value : value;
 }
 
+#if LDBL_MANT_DIG == 64
+// The same rounding straight on the bits of the x87 extended format (64-bit
+// mantissa with its leading 1, 15-bit exponent biased by 16383): every
+// stored intermediate passes through here, so it must be cheap.
+long double store48(long double x)
+{
+    struct Extended {
+        std::uint64_t mantissa;
+        std::uint16_t signAndExponent;
+    } bits{};
+    std::memcpy(&bits, &x, 10);
+    const int exponent = bits.signAndExponent & 0x7FFF;
+    if (exponent == 0x7FFF) raiseFloatingPointFault();                              // infinity or NaN
+    if (bits.mantissa == 0 || exponent == 0) return 0.0L;                           // zero, or far below the range
+    constexpr int kDropped = 64 - 40;                                               // 1 + 39 bits kept
+    std::uint64_t mantissa = bits.mantissa + (std::uint64_t{1} << (kDropped - 1));  // ties away from zero
+    int biased = exponent - 16383 + kBias;
+    const bool carried = mantissa < bits.mantissa;  // out of the top bit: the next power of two
+    if (carried) {
+        mantissa = std::uint64_t{1} << 63;
+        ++biased;
+    }
+    if (biased < 1) return 0.0L;
+    if (biased > 255) raiseFloatingPointFault();
+    if (carried) ++bits.signAndExponent;
+    bits.mantissa = mantissa & ~((std::uint64_t{1} << kDropped) - 1);
+    long double stored = 0;
+    std::memcpy(&stored, &bits, 10);
+    return stored;
+}
+#else
 long double store48(long double x) { return decodeReal48(encodeReal48(x)); }
+#endif
 
 }  // namespace ondarel

@@ -2,6 +2,7 @@
 // Binds a typed computation (a struct of inputs in, a struct of results or a
 // refusal out) to a descriptor. Rows name struct members, so the compiler
 // checks every binding.
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -25,29 +26,76 @@ struct ResultBinding {
     int decimals = 3;
 };
 
-// `notes`, where given, names the results' informational messages (shown
-// before the results are written; they do not stop the computation).
-template <class In, class Out>
-std::function<Outcome(const std::vector<long double>&)> bindComputation(std::vector<long double In::*> inputMembers,
-                                                                        std::vector<ResultBinding<Out>> writeOrder,
-                                                                        Checked<Out> (*compute)(const In&),
-                                                                        std::vector<std::string> Out::*notes = nullptr)
+// Informational boxes a computation gives on its way, in order; the command
+// goes on after each.
+using Notes = std::vector<std::string>;
+
+namespace detail {
+
+template <class In, class Out, class Compute>
+std::function<Outcome(const std::vector<long double>&)> bind(std::vector<long double In::*> inputMembers,
+                                                             std::vector<ResultBinding<Out>> writeOrder,
+                                                             Compute compute)
 {
-    return [inputMembers, writeOrder, compute, notes](const std::vector<long double>& values) {
+    return [inputMembers, writeOrder, compute](const std::vector<long double>& values) {
         In in{};
         for (std::size_t i = 0; i < inputMembers.size() && i < values.size(); ++i) in.*inputMembers[i] = values[i];
         Outcome outcome;
-        Checked<Out> checked = compute(in);
-        if (auto* refusal = std::get_if<Refusal>(&checked)) {
+        std::optional<Checked<Out>> checked;
+        try {
+            checked = compute(in, outcome.notes);
+        } catch (...) {
+            // A fault after a note: the note has been shown when the fault is
+            // reported.
+            if (outcome.notes.empty()) throw;
+            outcome.fault = std::current_exception();
+            return outcome;
+        }
+        if (auto* refusal = std::get_if<Refusal>(&*checked)) {
             outcome.refusal = refusal->message;
             return outcome;
         }
-        const Out& out = std::get<Out>(checked);
-        if (notes) outcome.notes = out.*notes;
+        const Out& out = std::get<Out>(*checked);
         for (const auto& binding : writeOrder)
             outcome.results.emplace_back(binding.field, formatFixed(out.*binding.member, binding.decimals));
         return outcome;
     };
+}
+
+}  // namespace detail
+
+template <class In, class Out>
+std::function<Outcome(const std::vector<long double>&)> bindComputation(std::vector<long double In::*> inputMembers,
+                                                                        std::vector<ResultBinding<Out>> writeOrder,
+                                                                        Checked<Out> (*compute)(const In&))
+{
+    return detail::bind<In, Out>(std::move(inputMembers), std::move(writeOrder),
+                                 [compute](const In& in, Notes&) { return compute(in); });
+}
+
+// A computation whose results carry their informational notes: `notes`
+// names them; they are shown before the results are written.
+template <class In, class Out>
+std::function<Outcome(const std::vector<long double>&)> bindComputation(std::vector<long double In::*> inputMembers,
+                                                                        std::vector<ResultBinding<Out>> writeOrder,
+                                                                        Checked<Out> (*compute)(const In&),
+                                                                        std::vector<std::string> Out::*notes)
+{
+    return detail::bind<In, Out>(std::move(inputMembers), std::move(writeOrder),
+                                 [compute, notes](const In& in, Notes& shown) {
+                                     Checked<Out> checked = compute(in);
+                                     if (const Out* out = std::get_if<Out>(&checked)) shown = out->*notes;
+                                     return checked;
+                                 });
+}
+
+// A computation that gives informational notes on its way.
+template <class In, class Out>
+std::function<Outcome(const std::vector<long double>&)> bindComputation(std::vector<long double In::*> inputMembers,
+                                                                        std::vector<ResultBinding<Out>> writeOrder,
+                                                                        Checked<Out> (*compute)(const In&, Notes&))
+{
+    return detail::bind<In, Out>(std::move(inputMembers), std::move(writeOrder), compute);
 }
 
 }  // namespace ondarel

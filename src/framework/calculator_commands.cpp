@@ -40,6 +40,7 @@ void CalculatorWindow::calculate()
         values.push_back(fieldValue(field(q(row.name))->text().toStdString()));
     const Outcome outcome = descriptor_.compute(values);
     for (const std::string& note : outcome.notes) seam().message(this, MessageKind::Information, q(note));
+    if (outcome.fault) std::rethrow_exception(outcome.fault);
     if (outcome.refusal) {
         seam().message(this, MessageKind::Information, q(*outcome.refusal));
         return;
@@ -151,14 +152,14 @@ void CalculatorWindow::Grafico2D1Click()
         auto* pattern = dynamic_cast<PatternWindow*>(window);
         if (!pattern) return;
         window->setWindowTitle(q(link.caption));
-        if (link.polarLast) {
-            pattern->rectangularCommand();
-            pattern->polarCommand();
-        } else {
-            pattern->polarCommand();
-            pattern->rectangularCommand();
-        }
+        if (!link.polarLast) pattern->polarCommand();
+        pattern->rectangularCommand();
         pattern->setChartTitle(q(link.chartTitleRule ? link.chartTitleRule(fieldTexts()) : link.chartTitle));
+        for (std::size_t i = 0; i < link.curveChartTitles.size(); ++i) {
+            pattern->curveCommand(i);
+            pattern->setCurveChartTitle(i, q(link.curveChartTitles[i]));
+        }
+        if (link.polarLast) pattern->polarCommand();
     });
 }
 

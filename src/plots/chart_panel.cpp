@@ -2,6 +2,8 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
+#include <QLegend>
 #include <QLineSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -59,6 +61,13 @@ ChartPanel::ChartPanel(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
     addSeries("Series1", Qt::red);
+    view_->viewport()->installEventFilter(this);
+}
+
+bool ChartPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == view_->viewport() && event->type() == QEvent::MouseButtonPress) emit clicked();
+    return QWidget::eventFilter(watched, event);
 }
 
 void ChartPanel::setTitle(const QString& title) { chart_->setTitle(title); }
@@ -76,6 +85,29 @@ void ChartPanel::setLeftAxisFixed(double minimum, double maximum)
     left_->setRange(minimum, maximum);
     left_->setTickCount(niceTickCount(minimum, maximum));
 }
+
+void ChartPanel::setBottomAxisFixed(double minimum, double maximum)
+{
+    bottomFixed_ = true;
+    bottom_->setRange(minimum, maximum);
+}
+
+void ChartPanel::setAxisTicks(Qt::Orientation axis, int count, const QString& labelFormat)
+{
+    QValueAxis* a = axis == Qt::Horizontal ? bottom_ : left_;
+    a->setTickCount(count);
+    a->setLabelFormat(labelFormat);
+}
+
+void ChartPanel::setLegendVisible(bool visible) { chart_->legend()->setVisible(visible); }
+bool ChartPanel::legendVisible() const { return chart_->legend()->isVisible(); }
+
+void ChartPanel::setSeriesTitle(int series, const QString& title)
+{
+    series_.at(static_cast<std::size_t>(series))->setName(title);
+}
+
+QString ChartPanel::seriesTitle(int series) const { return series_.at(static_cast<std::size_t>(series))->name(); }
 
 void ChartPanel::setLeftAxisAutomatic()
 {
@@ -111,6 +143,14 @@ void ChartPanel::setPoints(const std::vector<ChartPoint>& points, int series)
     rescale();
 }
 
+void ChartPanel::setPoints(const std::vector<QPointF>& points, int series)
+{
+    QList<QPointF> sorted(points.begin(), points.end());
+    std::stable_sort(sorted.begin(), sorted.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    series_.at(static_cast<std::size_t>(series))->replace(sorted);
+    rescale();
+}
+
 std::vector<QPointF> ChartPanel::points(int series) const
 {
     const QList<QPointF> list = series_.at(static_cast<std::size_t>(series))->points();
@@ -131,8 +171,10 @@ void ChartPanel::rescale()
     }
     if (xMin == xMax) xMax = xMin + 1;
     if (yMin == yMax) yMax = yMin + 1;
-    bottom_->setRange(xMin, xMax);
-    bottom_->setTickCount(niceTickCount(xMin, xMax));
+    if (!bottomFixed_) {
+        bottom_->setRange(xMin, xMax);
+        bottom_->setTickCount(niceTickCount(xMin, xMax));
+    }
     if (!leftFixed_) left_->setRange(yMin, yMax);
 }
 

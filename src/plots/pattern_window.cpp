@@ -68,7 +68,10 @@ PatternWindowBase::PatternWindowBase(int ownCode, SharedPolarTables& tables, Ser
 int PatternWindowBase::calculatorCode()
 {
     const int current = WindowRegistry::instance().windowCode();
-    if (servesCode(current)) rememberedCode_ = current;
+    if (servesCode(current))
+        rememberedCode_ = current;
+    else if (serves_ == Serves::CurrentCodeOnly)
+        return 0;
     return rememberedCode_;
 }
 

@@ -48,7 +48,8 @@ public:
     // The calculator code whose pattern the tables hold.
     int tablesFilledBy() const { return tables_->filledBy; }
     // The calculator code the window serves: the current window code when it
-    // is one of this window's, else the one last found. 0 before any.
+    // is one of this window's, else the one last found (0 for a window that
+    // serves only the current code). 0 before any.
     int calculatorCode();
 
 protected:
@@ -64,12 +65,15 @@ protected:
 
     // The source of a calculator code whose diagrams this window draws.
     const PatternSource* sourceFor(int code) const;
-
-private:
-    bool servesCode(int code) const { return sourceFor(code) != nullptr; }
     // The code to serve, or nullopt when the calling calculator has gone.
     std::optional<int> liveCalculatorCode();
     FieldTexts callerFields(int code) const;
+    // The window serves a calculator only while the current window code is
+    // that calculator's, instead of remembering the last one found.
+    void serveOnlyTheCurrentCode() { serves_ = Serves::CurrentCodeOnly; }
+
+private:
+    bool servesCode(int code) const { return sourceFor(code) != nullptr; }
 
     int ownCode_;
     int rememberedCode_ = 0;

@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
     Entries, Catalogue,
     ::testing::Values(
         CatalogueCase{{A, F, "Dipolo", "Infinitesimal"}, "TForm2", true},
-        CatalogueCase{{A, F, "Dipolo", "Filamentar"}, "TForm4", false},
+        CatalogueCase{{A, F, "Dipolo", "Filamentar"}, "TForm4", true},
         CatalogueCase{{A, F, "Espira Circular"}, "TForm10", true},
         CatalogueCase{{A, F, R, "Helicoidal", "Modo Axial"}, "TForm8", true},
         CatalogueCase{{A, F, R, "Helicoidal", "Modo Normal"}, "TForm12", true},

@@ -118,6 +118,29 @@ TEST(Screenshots, EveryWindow)
     save(openCalculator("TForm2"), "dipole_fresh");
     computed("TForm2", {{"input1", "100"}, {"input2", "0.01"}}, "dipole");
     computed("TForm5", {{"input2", "10"}, {"input3", "0.25"}}, "broadside");
+    {
+        // The finite dipole and every page of its diagrams window.
+        CalculatorWindow* w = openCalculator("TForm4");
+        for (const auto& [field, value] : std::vector<std::pair<QString, QString>>{
+                 {"input1", "300"}, {"input2", "1.25"}, {"input3", "0.001"}, {"input4", "57000000"}})
+            type(w, field, value);
+        trigger(w, "Calcular1");
+        save(w, "finite_dipole");
+        trigger(w, "Grafico2D1");
+        auto* diagrams = dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm38"));
+        ASSERT_NE(diagrams, nullptr);
+        for (int page = 0; page < diagrams->pages()->count(); ++page) {
+            diagrams->pages()->setCurrentIndex(page);
+            save(diagrams, QString("finite_dipole_page%1").arg(page));
+        }
+        WindowRegistry::instance().setWindowCode(38);
+        QTimer::singleShot(0, [] {
+            QWidget* print = WindowRegistry::instance().find("Tfrmprint");
+            save(print, "finite_dipole_print_window");
+            print->close();
+        });
+        WindowRegistry::instance().openOrShowModal("Tfrmprint");
+    }
     computed("TForm7", {{"input2", "10"}, {"input3", "0.25"}}, "endfire");
     computed("TForm37", {{"Numero", "10"}, {"Espaco", "0.25"}}, "hansen");
     computed("TForm11", {{"imput2", "10"}, {"imput3", "0.25"}, {"imput4", "60"}}, "phased");

@@ -71,7 +71,7 @@ TEST(PatternCommand, RefusesWhatItCannotDraw)
     const Case cases[] = {
         {{"pattern"}, "usage"},
         {{"pattern", "xyz"}, "no pattern for 'xyz'"},
-        {{"pattern", "lin"}, "no pattern for 'lin'"},  // not built yet
+        {{"pattern", "mcr"}, "no pattern for 'mcr'"},  // not built yet
         {{"pattern", "dip", "input1=abc"}, "Valor inválido !"},
         {{"pattern", "dip", "output9=1"}, "unknown input 'output9'"},
         {{"pattern", "aec", "input3"}, "unknown input 'input3'"},
@@ -183,6 +183,50 @@ TEST(PatternCommand, AperturePatternsGiveBothPlanesAndTheEPlaneChart)
     const Ran empty = runTool({"pattern", "acu"});
     EXPECT_EQ(empty.status, kFault);
     EXPECT_EQ(empty.out, "Erro de operação com dados do tipo real !\n");
+}
+
+// Every series the finite dipole's diagrams window draws: both polar
+// tables, the rectangular chart and the three curve charts as x tables.
+TEST(PatternCommand, FiniteDipoleAddsItsThreeCurveCharts)
+{
+    const Ran r = runTool({"pattern", "lin", "input2=0.5", "input3=0.001"});
+    ASSERT_EQ(r.status, kComputed) << r.err;
+    const auto rows = lines(r.out);
+    // 3 × 362 pattern lines; 179 + 179 curve points (x = 0.00168 has no
+    // value), 399 (x = 0 has none), each chart with its two heading lines.
+    ASSERT_EQ(rows.size(), 3u * 362u + 181u + 181u + 401u);
+    struct Row {
+        std::size_t index;
+        const char* text;
+    };
+    const Row expected[] = {
+        {0, "# E-plane"},        {362, "# H-plane"},
+        {453, "90,100"},         {724, "# rectangular"},
+        {1086, "# resistance"},  {1087, "x,Rr - Resist. Irrad.,Rent - Resist. Ent."},
+        {1267, "# reactance"},   {1268, "x,Xm - Reatância Irrad.,Xent - Reatância Entrada"},
+        {1448, "# directivity"}, {1449, "x,D0 - Diretividade"},
+    };
+    for (const Row& row : expected) EXPECT_EQ(rows[row.index], row.text) << "line " << row.index;
+    EXPECT_EQ(rows[91].rfind("90,0.99999999999", 0), 0u);  // the half-wave maximum, (1 − cos(π/2 stored))²
+    EXPECT_EQ(rows[1088].rfind("0.0184357538", 0), 0u);    // (2 − 0.9)·3/179 in single precision
+    EXPECT_EQ(rows[1450].rfind("0.0074999998", 0), 0u);    // 3·0.0025
+    // The D0 curve starts near 1.5 and passes 1.64 at half a wavelength.
+    EXPECT_EQ(rows[1450].substr(rows[1450].find(',')), ",1.50000888963405");
+    EXPECT_EQ(rows[1450 + 66], "0.502499997615814,1.6424699532472");
+}
+
+TEST(PatternCommand, FiniteDipoleCurvesInJsonAndTheirFaults)
+{
+    const Ran json = runTool({"--json", "pattern", "lin", "input2=1", "input3=0.001"});
+    ASSERT_EQ(json.status, kComputed) << json.err;
+    for (const char* piece : {"\"resistance\": {\"series\": [\"Rr - Resist. Irrad.\", \"Rent - Resist. Ent.\"], "
+                              "\"points\": [[0.0184357538",
+                              "\"directivity\": {\"series\": [\"D0 - Diretividade\"]", "]]}}\n"})
+        EXPECT_NE(json.out.find(piece), std::string::npos) << piece;
+    // The reactance curve takes Ci of 4π·ρ²/x: no radius is ln 0.
+    const Ran noRadius = runTool({"pattern", "lin", "input2=0.5"});
+    EXPECT_EQ(noRadius.status, kFault);
+    EXPECT_EQ(noRadius.out, "Erro de operação com dados do tipo real !\n");
 }
 
 }  // namespace
