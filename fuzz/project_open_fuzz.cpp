@@ -140,6 +140,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     char pattern[] = "/tmp/ondarel-open-fuzz-XXXXXX";
     FUZZ_CHECK(mkdtemp(pattern) != nullptr);
     scratchFile = std::string(pattern) + "/p";
+    static const std::string folder = pattern;
+    std::atexit([] { rmdir(folder.c_str()); });
     return 0;
 }
 
