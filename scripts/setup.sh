@@ -1,14 +1,27 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only when some are missing,
 # then configures the build tree. Safe to run again.
+#   setup.sh --list-packages   prints the package list, one a line, and stops
+#                              (scripts/check-packages.sh reads it from here)
 set -euo pipefail
 
+# Installed with --no-install-recommends, so every package the build loads a
+# CMake configuration from must be here or be a hard dependency of one that
+# is: Qt6Charts needs Qt6OpenGL and Qt6OpenGLWidgets, which qt6-base-dev only
+# recommends (libqt6opengl6-dev).
 packages=(
   cmake ninja-build g++ ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-charts-dev
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-liberation
 )
+
+if [ "${1:-}" = --list-packages ]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

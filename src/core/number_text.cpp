@@ -96,6 +96,9 @@ std::string formatFixed(long double value, int decimals)
     std::string fraction;
     if (magnitude != 0) {
         const Decimal d = toDecimal(magnitude);
+        // Taken to 18 digits, a magnitude just below 1e18 can round up to it:
+        // it then shows as the 18-digit value it has become.
+        if (d.exponent >= 18) return formatGeneral(magnitude, negative);
         const int pointAt = d.exponent + 1;  // digits before the decimal point
         if (pointAt > 0) {
             integer = d.digits.substr(0, static_cast<std::size_t>(pointAt));

@@ -62,16 +62,18 @@ TEST_P(FormatFixed, RoundsHalfAwayOnTheDecimalExpansion)
     EXPECT_EQ(formatFixed(GetParam().value, GetParam().decimals), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Displays, FormatFixed,
-                         ::testing::Values(FormatCase{1.5L, 3, "1.500"}, FormatCase{store48(0.0125L), 3, "0.013"},
-                                           FormatCase{0.0125L, 3, "0.013"}, FormatCase{-0.0125L, 3, "-0.013"},
-                                           FormatCase{0, 3, "0.000"}, FormatCase{-0.0004L, 3, "0.000"},
-                                           FormatCase{0.9995L, 3, "1.000"}, FormatCase{999.9996L, 3, "1000.000"},
-                                           FormatCase{90, 0, "90"}, FormatCase{0, 0, "0"}, FormatCase{2.5L, 0, "3"},
-                                           FormatCase{8, 2, "8.00"}, FormatCase{store48(0.015L), 3, "0.015"},
-                                           FormatCase{123456.789L, 5, "123456.78900"},
-                                           FormatCase{1e17L, 3, "100000000000000000.000"},
-                                           FormatCase{1.5e20L, 3, "1.5E20"}, FormatCase{store48(1.761L), 3, "1.761"}));
+INSTANTIATE_TEST_SUITE_P(
+    Displays, FormatFixed,
+    ::testing::Values(FormatCase{1.5L, 3, "1.500"}, FormatCase{store48(0.0125L), 3, "0.013"},
+                      FormatCase{0.0125L, 3, "0.013"}, FormatCase{-0.0125L, 3, "-0.013"}, FormatCase{0, 3, "0.000"},
+                      FormatCase{-0.0004L, 3, "0.000"}, FormatCase{0.9995L, 3, "1.000"},
+                      FormatCase{999.9996L, 3, "1000.000"}, FormatCase{90, 0, "90"}, FormatCase{0, 0, "0"},
+                      FormatCase{2.5L, 0, "3"}, FormatCase{8, 2, "8.00"}, FormatCase{store48(0.015L), 3, "0.015"},
+                      FormatCase{123456.789L, 5, "123456.78900"}, FormatCase{1e17L, 3, "100000000000000000.000"},
+                      FormatCase{1.5e20L, 3, "1.5E20"}, FormatCase{store48(1.761L), 3, "1.761"},
+                      // Just below 1e18: 18 digits round up to it, or stay below.
+                      FormatCase{1e18L - 0.0625L, 3, "1E18"}, FormatCase{-(1e18L - 0.0625L), 0, "-1E18"},
+                      FormatCase{1e18L - 0.5625L, 3, "999999999999999999.000"}));
 
 }  // namespace
 }  // namespace ondarel

@@ -48,8 +48,10 @@ TEST_F(DipoleDataSheet, PrintsEveryLineAtItsPrinterPixels)
         {900, 600, "1.074"},
     };
     for (const auto& [x, y, text] : expected) EXPECT_EQ(textAt(page, x, y), text) << x << "," << y;
-    EXPECT_EQ(page.of(CallKind::Text).size(), expected.size());
-    const CanvasCall& first = page.of(CallKind::Text).front();
+    // of() returns a fresh vector: keep it alive while its calls are read.
+    const std::vector<CanvasCall> texts = page.of(CallKind::Text);
+    EXPECT_EQ(texts.size(), expected.size());
+    const CanvasCall& first = texts.front();
     EXPECT_EQ(first.font.family, "Arial");
     EXPECT_EQ(first.font.size, 8);
     EXPECT_FALSE(first.font.sizeInPixels);
