@@ -19,6 +19,14 @@ examples=(
   "10 ahw Numero=10 Espaco=0.25"
   "11 aph imput2=10 imput3=0.25 imput4=30"
   "12 apl input1=5 input2=5 input3=0.5 input4=0.5 input5=30 input6=45"
+  "1 lin input1=300 input2=0.5 input3=0.001 input4=57000000"
+  "2 aec input1=300 input2=0.1 input3=0.001 input4=57600000 input5=2"
+  "3 mag input1=300 input2=50 input3=13 input4=1"
+  "4 mng input1=300 input2=1.76 input3=12.5 input4=0.05 input5=0.01"
+  "13 aru input1=2 input2=3"
+  "16 act input1=1.536"
+  "23 ctm imput1=100 imput2=73 imput3=42.5 imput4=0.004 imput5=0.002 imput6=0.025 imput7=0.05"
+  "26 acl imput1=100 imput2=73 imput3=42.5 imput4=50"
 )
 
 # project_open: one byte choosing the calculator (its place in the catalogue)

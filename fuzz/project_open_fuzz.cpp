@@ -34,7 +34,7 @@
 #include "support/fake_seam.h"
 
 // The catalogue's header: the only line here that names where it lives.
-#include "core/catalogue.h"
+#include "catalogue/catalogue.h"
 
 using namespace ondarel;
 using ondarel::test::FakeSeam;
