@@ -81,6 +81,7 @@ TEST_F(View3dTest, RendersEachFamilyAsItsGoldenPicture)
     const Case cases[] = {
         {"wire_dipole", "TForm2", {{"input1", "100"}, {"input2", "0.01"}}},
         {"array_broadside", "TForm5", {{"input2", "10"}, {"input3", "0.25"}}},
+        {"aperture_circular_te11", "TForm30", {{"input1", "1.536"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.golden);
