@@ -80,8 +80,6 @@ long double te11HPlaneField(const AperturePatternValues& v, long double theta)
 
 CalculatorDescriptor circularApertureTe11Calculator()
 {
-    using In = CircularApertureInputs;
-    using Out = CircularApertureResults;
     using V = AperturePatternValues;
     CalculatorDescriptor d;
     d.windowClass = "TForm30";
@@ -92,32 +90,7 @@ CalculatorDescriptor circularApertureTe11Calculator()
                          "Projetos de antenas|*.act|Todos os arquivos|*.*",
                          "Projetos de antenas|*.act|Todos os arquivos|*.*", true);
     d.shortcuts = {{"Novo1", "Ctrl+N"}, {"Abrir1", "Ctrl+A"}, {"Calcular1", "Ctrl+C"}};
-    d.inputs = {{"input1", "Raio da abertura circular\n(a = comprimento de onda): ", "", ""}};
-    d.results = {
-        {"FNBW - Largura de feixe do 1¤ nulo (graus):  ", {"output5", "output12"}, {"Plano - E", "Plano - H"}},
-        {"HPBW - Largura de feixe de meia potência (graus):", {"output6", "output13"}, {}},
-        {"FSLMM - Nível máximo do 1¤ lóbulo lateral (dB):", {"output16", "output17"}, {}},
-        {"Diretividade (dB):", {"output8", "output15"}, {}},
-    };
-    d.compute = bindComputation<In, Out>({&In::radius_norm},
-                                         {
-                                             {"output5", &Out::e_fnbw_deg},
-                                             {"output6", &Out::e_hpbw_deg},
-                                             {"output8", &Out::directivity_db},
-                                             {"output12", &Out::h_fnbw_deg},
-                                             {"output13", &Out::h_hpbw_deg},
-                                             {"output15", &Out::directivity_db},
-                                             {"output16", &Out::e_side_lobe_db},
-                                             {"output17", &Out::h_side_lobe_db},
-                                         },
-                                         &computeCircularApertureTe11);
-    d.sheet = circularApertureSheet("Antena de abertura circular - Distribuição modo TE11",
-                                    {
-                                        {"FNBW - Largura de feixe do 1¤ nulo (graus):", "output5", "output12"},
-                                        {"HPBW - Largura de feixe de meia potência (graus):", "output6", "output13"},
-                                        {"FSLMM - Nível máximo do 1¤ lóbulo lateral (dB):", "output16", "output17"},
-                                        {"Diretividade (dB):", "output8", "output15"},
-                                    });
+    layOutCircularAperture(d, &computeCircularApertureTe11, "Antena de abertura circular - Distribuição modo TE11");
     d.pattern = PatternLink{"TForm39", "Diagrama de Irradiação da Antena de Abertura Circular Modo TE11",
                             "Diagrama de irradiação retangular da antena de abertura circular Modo TE11", true,
                             aperturePatternSource({{{"input1", &V::a_norm}},

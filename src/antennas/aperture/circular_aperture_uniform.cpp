@@ -64,20 +64,12 @@ long double circularEPlaneField(const AperturePatternValues& v, long double thet
     return store48(xmath::div(j1, z));
 }
 
-CalculatorDescriptor circularApertureUniformCalculator()
+void layOutCircularAperture(CalculatorDescriptor& d,
+                            Checked<CircularApertureResults> (*compute)(const CircularApertureInputs&),
+                            const std::string& sheetTitle)
 {
     using In = CircularApertureInputs;
     using Out = CircularApertureResults;
-    using V = AperturePatternValues;
-    CalculatorDescriptor d;
-    d.windowClass = "TForm26";
-    d.code = 26;
-    d.title = "Antena de abertura circular - Distribuição uniforme";
-    d.closePolicy = ClosePolicy::Hide;
-    d.file = projectFile("acu", "AbCirUni.acu", {3}, StatusForm::Bare, kRefusalOndarel,
-                         "Projetos de antenas|*.acu|Todos os arquivos|*.*",
-                         "Projetos de antenas|*.acu|Todos os arquivos|*.*", true);
-    d.shortcuts = {{"Novo1", "Ctrl+N"}, {"Abrir1", "Ctrl+A"}, {"Calcular1", "Ctrl+C"}};
     d.inputs = {{"input1", "Raio da abertura circular\n(a = comprimento de onda): ", "", ""}};
     d.results = {
         {"FNBW - Largura de feixe do 1¤ nulo (graus):  ", {"output5", "output12"}, {"Plano - E", "Plano - H"}},
@@ -96,14 +88,29 @@ CalculatorDescriptor circularApertureUniformCalculator()
                                              {"output16", &Out::e_side_lobe_db},
                                              {"output17", &Out::h_side_lobe_db},
                                          },
-                                         &computeCircularApertureUniform);
-    d.sheet = circularApertureSheet("Antena de abertura circular - Distribuição uniforme",
+                                         compute);
+    d.sheet = circularApertureSheet(sheetTitle,
                                     {
                                         {"FNBW - Largura de feixe do 1¤ nulo (graus):", "output5", "output12"},
                                         {"HPBW - Largura de feixe de meia potência (graus):", "output6", "output13"},
                                         {"FSLMM - Nível máximo do 1¤ lóbulo lateral (dB):", "output16", "output17"},
                                         {"Diretividade (dB):", "output8", "output15"},
                                     });
+}
+
+CalculatorDescriptor circularApertureUniformCalculator()
+{
+    using V = AperturePatternValues;
+    CalculatorDescriptor d;
+    d.windowClass = "TForm26";
+    d.code = 26;
+    d.title = "Antena de abertura circular - Distribuição uniforme";
+    d.closePolicy = ClosePolicy::Hide;
+    d.file = projectFile("acu", "AbCirUni.acu", {3}, StatusForm::Bare, kRefusalOndarel,
+                         "Projetos de antenas|*.acu|Todos os arquivos|*.*",
+                         "Projetos de antenas|*.acu|Todos os arquivos|*.*", true);
+    d.shortcuts = {{"Novo1", "Ctrl+N"}, {"Abrir1", "Ctrl+A"}, {"Calcular1", "Ctrl+C"}};
+    layOutCircularAperture(d, &computeCircularApertureUniform, "Antena de abertura circular - Distribuição uniforme");
     d.pattern = PatternLink{"TForm39", "Diagrama de Irradiação da Antena de Abertura Circular Uniforme",
                             "Diagrama de irradiação retangular da antena de abertura circular uniforme", true,
                             aperturePatternSource({{{"input1", &V::a_norm}},

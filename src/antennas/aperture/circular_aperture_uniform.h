@@ -33,4 +33,10 @@ long double circularEPlaneField(const AperturePatternValues& v, long double thet
 
 CalculatorDescriptor circularApertureUniformCalculator();
 
+// The input, results, their bindings and the data sheet that both circular
+// apertures share; `sheetTitle` heads the printed sheet.
+void layOutCircularAperture(CalculatorDescriptor& d,
+                            Checked<CircularApertureResults> (*compute)(const CircularApertureInputs&),
+                            const std::string& sheetTitle);
+
 }  // namespace ondarel
