@@ -26,7 +26,7 @@ void rectangular(Sketch& s, bool dominantMode)
     constexpr double a = 110, b = 70;
     s.ground(QRectF(16, 8, 228, 160));
     const QRectF opening(kCx - a / 2, kCy - b / 2, a, b);
-    s.substrate(opening);
+    s.opening(opening);
     // E along y; the dominant mode falls off as cos(pi x / a) towards the walls.
     for (int i = 0; i < 7; ++i) {
         const double x = opening.left() + (i + 0.5) * a / 7;
@@ -47,22 +47,24 @@ void circular(Sketch& s, bool dominantMode)
 {
     constexpr double radius = 50;
     s.ground(QRectF(16, 8, 228, 160));
-    s.substrate(QRectF(kCx - radius, kCy - radius, 2 * radius, 2 * radius));
-    // The TE11 field bows outwards away from the centre line.
+    s.opening({kCx, kCy}, radius);
+    // The TE11 field lines bow outwards from the centre line and end on the
+    // rim; the uniform field is straight across.
     for (int i = -2; i <= 2; ++i) {
         const double offset = i * 18.0;
-        const double x = kCx + offset;
-        const double half = std::sqrt(radius * radius - offset * offset) - 8;
-        if (dominantMode) {
-            const double bow = i * 5.0;
-            s.pointer({x + bow, kCy + half}, {x + bow, kCy - half});
-        } else {
-            s.pointer({x, kCy + half}, {x, kCy - half});
+        const double half = std::sqrt(radius * radius - offset * offset) - 6;
+        const double bow = dominantMode ? i * 6.0 : 0.0;
+        QPolygonF line;
+        for (int k = 0; k <= 16; ++k) {
+            const double t = k / 16.0;
+            line << QPointF(kCx + offset + bow * std::sin(std::numbers::pi * t), kCy + half - 2 * half * t);
         }
+        s.fieldLine(line);
     }
-    const double diagonal = radius / std::numbers::sqrt2;
+    const QPointF rim(kCx + radius * 0.8, kCy + radius * 0.6);
     s.dot({kCx, kCy});
-    s.dimension({kCx, kCy}, {kCx + diagonal, kCy + diagonal}, "a", Side::Right);
+    s.dimension({kCx, kCy}, rim, "", Side::Right);
+    s.label(rim + QPointF(4, 6), "a", Qt::AlignLeft | Qt::AlignTop);
     axes(s);
 }
 

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -106,7 +107,7 @@ GeometryPictureWindow::GeometryPictureWindow(const GeometryWindowSpec& spec, QWi
     pages_ = new QTabWidget(this);
     pages_->setObjectName("PageControl1");
     // Narrow tabs, so that the six pages' titles fit across the window.
-    pages_->setStyleSheet("QTabBar::tab { padding: 3px 5px; font-size: 11px; }");
+    pages_->tabBar()->setStyleSheet("QTabBar::tab { padding: 3px 5px; font-size: 11px; }");
     for (const GeometryPage& page : spec.pages) pages_->addTab(buildPage(page), q(page.title));
     pages_->setCurrentIndex(spec.initialPage);
     connect(pages_, &QTabWidget::currentChanged, this, [this] { refreshDimensions(); });
@@ -158,9 +159,10 @@ QWidget* GeometryPictureWindow::buildPage(const GeometryPage& page)
         QLabel* caption = panel.caption.empty() ? nullptr : plainLabel(panel.caption, widget);
         if (caption) {
             caption->setAlignment(Qt::AlignHCenter);
-            QFont bold = caption->font();
-            bold.setBold(true);
-            caption->setFont(bold);
+            caption->setWordWrap(true);
+            QFont font = caption->font();
+            font.setBold(panel.captionAbove);  // a page title, not a picture's caption
+            caption->setFont(font);
         }
         if (caption && panel.captionAbove) column->addWidget(caption);
         column->addWidget(new FigureView(panel.figure, widget), 1);

@@ -49,7 +49,7 @@ void tMatch(Sketch& s)
     spacing(s, 320);
     s.extension({150, kRod + 4}, {150, 128});
     s.extension({230, kRod + 4}, {230, 128});
-    s.dimension({150, 122}, {230, 122}, "l'/2", Side::Left);
+    s.dimension({150, 122}, {230, 122}, "l'/2", Side::Below);
     s.pointer({100, 128}, {160, kRod + 3});
     s.label({98, 128}, "2a'", kLeftOf);
 }
@@ -62,13 +62,13 @@ void gammaMatch(Sketch& s)
     s.capacitor({230, 140}, {230, kRod});
     s.coax({230, 140}, {230, 200}, 40);
     s.wire(QPolygonF{{224, 142}, {196, 142}, {196, kElement}}, 1.6);
-    s.label({222, 120}, "C", kLeftOf);
+    s.label({218, 120}, "C", kLeftOf);
     s.label({240, 166}, "Zc", kRightOf);
     spacing(s, 336);
     s.extension({320, kRod + 4}, {320, 134});
-    s.dimension({232, 128}, {320, 128}, "l'/2", Side::Right);
-    s.pointer({380, 124}, {296, kRod + 3});
-    s.label({382, 126}, "2a'", kRightOf);
+    s.dimension({232, 128}, {320, 128}, "l'/2", Side::Below);
+    s.pointer({362, 118}, {296, kRod + 3});
+    s.label({364, 118}, "2a'", kRightOf);
 }
 
 void foldedDipole(Sketch& s)

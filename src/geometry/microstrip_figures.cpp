@@ -111,8 +111,8 @@ void microstripYagi(Sketch& s)
     s.plate(QRectF(100, 50, 40, 102));
     s.plate(QRectF(118, 152, 4, 50));
     for (double x : {160.0, 220.0, 270.0}) s.plate(QRectF(x, 55, 34, 92));
-    const double top = layers(s, 345, 90, 350, 80);
-    s.dimension({333, top}, {333, 170}, "H", Side::Left);
+    const double top = layers(s, 368, 84, 374, 72);
+    s.dimension({356, top}, {356, 170}, "H", Side::Left);
 }
 
 void microstripLogPeriodic(Sketch& s)

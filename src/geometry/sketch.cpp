@@ -120,6 +120,20 @@ void Sketch::substrate(const QPolygonF& outline)
     p_.drawPolygon(outline);
 }
 
+void Sketch::opening(const QRectF& r)
+{
+    p_.setPen(QPen(kGroundEdge, 1.6));
+    p_.setBrush(Qt::white);
+    p_.drawRect(r);
+}
+
+void Sketch::opening(QPointF centre, double radius)
+{
+    p_.setPen(QPen(kGroundEdge, 1.6));
+    p_.setBrush(Qt::white);
+    p_.drawEllipse(centre, radius, radius);
+}
+
 void Sketch::coax(QPointF end, QPointF towards, double length)
 {
     const QLineF axis(end, towards);
@@ -189,6 +203,7 @@ void Sketch::dimension(QPointF a, QPointF b, const QString& text, Side side)
     p_.setBrush(kDimension);
     arrowHead(p_, a, b);
     arrowHead(p_, b, a);
+    if (text.isEmpty()) return;
     const QPointF mid = (a + b) / 2;
     constexpr double gap = 3;
     switch (side) {
@@ -205,6 +220,16 @@ void Sketch::pointer(QPointF from, QPointF to)
     p_.drawLine(from, to);
     p_.setBrush(kDimension);
     arrowHead(p_, to, from);
+}
+
+void Sketch::fieldLine(const QPolygonF& path)
+{
+    if (path.size() < 2) return;
+    p_.setPen(QPen(kDimension, 1));
+    p_.setBrush(Qt::NoBrush);
+    p_.drawPolyline(path);
+    p_.setBrush(kDimension);
+    arrowHead(p_, path.back(), path[path.size() - 2]);
 }
 
 void Sketch::angle(QPointF vertex, double fromDeg, double toDeg, double radius)

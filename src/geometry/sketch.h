@@ -38,6 +38,9 @@ public:
     void ground(const QPolygonF& outline);
     void substrate(const QRectF& r);
     void substrate(const QPolygonF& outline);
+    // An opening cut through a ground plane.
+    void opening(const QRectF& r);
+    void opening(QPointF centre, double radius);
     // A coaxial cable running from `end` over `length` in the direction of `towards`.
     void coax(QPointF end, QPointF towards, double length);
     void capacitor(QPointF a, QPointF b);
@@ -46,10 +49,12 @@ public:
     void dot(QPointF at);
     // Thin dashed line from a structure to where a dimension arrow is taken.
     void extension(QPointF a, QPointF b);
-    // Arrow with heads at both ends; the label sits beside its middle.
+    // Arrow with heads at both ends; the label (if any) sits beside its middle.
     void dimension(QPointF a, QPointF b, const QString& label, Side side);
     // Single arrow from `from` to `to` (leaders from labels, field lines).
     void pointer(QPointF from, QPointF to);
+    // A curved field line with its arrow head at the last point.
+    void fieldLine(const QPolygonF& path);
     // An angle mark: an arc of `radius` about `vertex` from `fromDeg` to
     // `toDeg` (counter-clockwise, 0 pointing right), without a label.
     void angle(QPointF vertex, double fromDeg, double toDeg, double radius);
