@@ -70,15 +70,12 @@ void circular(Sketch& s, bool dominantMode)
 
 }  // namespace
 
-void drawApertureFigure(Figure figure, Sketch& sketch)
-{
-    switch (figure) {
-        case Figure::RectangularApertureUniform: rectangular(sketch, false); break;
-        case Figure::RectangularApertureTe10: rectangular(sketch, true); break;
-        case Figure::CircularApertureUniform: circular(sketch, false); break;
-        case Figure::CircularApertureTe11: circular(sketch, true); break;
-        default: break;
-    }
-}
+namespace figures {
 
+void rectangularApertureUniform(Sketch& s) { rectangular(s, false); }
+void rectangularApertureTe10(Sketch& s) { rectangular(s, true); }
+void circularApertureUniform(Sketch& s) { circular(s, false); }
+void circularApertureTe11(Sketch& s) { circular(s, true); }
+
+}  // namespace figures
 }  // namespace ondarel

@@ -203,6 +203,18 @@ struct CallerDimensions {
     std::vector<Dimension> dimensions;
 };
 
+// The T and gamma matches share their inputs; only the capacitor differs.
+CallerDimensions rodMatch(const char* windowClass, const char* capacitance)
+{
+    constexpr Scale kW = Scale::WavelengthField;
+    return {windowClass,
+            capacitance,
+            {{"2a", "imput4", "mm", 1000, kW, "output1"},
+             {"2a'", "imput5", "mm", 1000, kW, "output1"},
+             {"S", "imput6", "m", 1, kW, "output1"},
+             {"C", capacitance, "pF"}}};
+}
+
 const std::vector<CallerDimensions>& callerDimensions()
 {
     constexpr Scale kF = Scale::FrequencyMhz;
@@ -226,18 +238,8 @@ const std::vector<CallerDimensions>& callerDimensions()
         {"TForm27", "output8", {{"a", "input1", "λ"}, {"b", "input2", "λ"}}},
         {"TForm26", "output8", {{"a", "input1", "λ"}}},
         {"TForm30", "output8", {{"a", "input1", "λ"}}},
-        {"TForm31",
-         "output9",
-         {{"2a", "imput4", "mm", 1000, kW, "output1"},
-          {"2a'", "imput5", "mm", 1000, kW, "output1"},
-          {"S", "imput6", "m", 1, kW, "output1"},
-          {"C", "output9", "pF"}}},
-        {"TForm33",
-         "output8",
-         {{"2a", "imput4", "mm", 1000, kW, "output1"},
-          {"2a'", "imput5", "mm", 1000, kW, "output1"},
-          {"S", "imput6", "m", 1, kW, "output1"},
-          {"C", "output8", "pF"}}},
+        rodMatch("TForm31", "output9"),
+        rodMatch("TForm33", "output8"),
         {"TForm34",
          "output1",
          {{"l", "imput4", "m", 1, kW, "output1"},

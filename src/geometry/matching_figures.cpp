@@ -29,6 +29,10 @@ void spacing(Sketch& s, double x)
     s.dimension({x + 8, kElement}, {x + 8, kRod}, "S", Side::Right);
 }
 
+}  // namespace
+
+namespace figures {
+
 void tMatch(Sketch& s)
 {
     mainElement(s, "l");
@@ -128,17 +132,5 @@ void lNetwork(Sketch& s)
     s.label({354, 127}, "Xa", kRightOf);
 }
 
-}  // namespace
-
-void drawMatchingFigure(Figure figure, Sketch& sketch)
-{
-    switch (figure) {
-        case Figure::TMatch: tMatch(sketch); break;
-        case Figure::GammaMatch: gammaMatch(sketch); break;
-        case Figure::FoldedDipole: foldedDipole(sketch); break;
-        case Figure::LNetwork: lNetwork(sketch); break;
-        default: break;
-    }
-}
-
+}  // namespace figures
 }  // namespace ondarel

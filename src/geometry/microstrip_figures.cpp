@@ -36,6 +36,10 @@ void sideView(Sketch& s, const QString& height, bool groundThickness)
     }
 }
 
+}  // namespace
+
+namespace figures {
+
 void rectangularPatch(Sketch& s)
 {
     s.substrate(QRectF(20, 10, 240, 192));
@@ -62,6 +66,8 @@ void circularPatch(Sketch& s)
     sideView(s, "h", true);
     s.coax({385, 177}, {385, 230}, 26);
 }
+
+namespace {
 
 // Four columns of patches in two rows, fed from a bus through stubs; the
 // circular array puts a quarter-wave transformer in each stub.
@@ -104,6 +110,8 @@ void patchArray(Sketch& s, bool circular)
     s.dimension({414, 25}, {414, 180}, "D2", Side::Right);
 }
 
+}  // namespace
+
 void microstripYagi(Sketch& s)
 {
     s.substrate(QRectF(20, 10, 300, 192));
@@ -131,19 +139,8 @@ void microstripLogPeriodic(Sketch& s)
     s.coax({420, 106}, {460, 106}, 20);
 }
 
-}  // namespace
+void rectangularPatchArray(Sketch& s) { patchArray(s, false); }
+void circularPatchArray(Sketch& s) { patchArray(s, true); }
 
-void drawMicrostripFigure(Figure figure, Sketch& sketch)
-{
-    switch (figure) {
-        case Figure::RectangularPatch: rectangularPatch(sketch); break;
-        case Figure::CircularPatch: circularPatch(sketch); break;
-        case Figure::RectangularPatchArray: patchArray(sketch, false); break;
-        case Figure::CircularPatchArray: patchArray(sketch, true); break;
-        case Figure::MicrostripYagi: microstripYagi(sketch); break;
-        case Figure::MicrostripLogPeriodic: microstripLogPeriodic(sketch); break;
-        default: break;
-    }
-}
-
+}  // namespace figures
 }  // namespace ondarel

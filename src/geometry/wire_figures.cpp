@@ -22,6 +22,10 @@ void feedTerminals(Sketch& s, QPointF upper, QPointF lower, double reach)
     s.terminal(lower + QPointF(reach, 0));
 }
 
+}  // namespace
+
+namespace figures {
+
 void dipole(Sketch& s)
 {
     // A tube dipole with its feed gap, and a short infinitesimal one.
@@ -42,10 +46,14 @@ void dipole(Sketch& s)
     s.dimension({348, 92}, {348, 118}, "Δl", Side::Right);
 }
 
+namespace {
+
 QPointF helixPoint(double x0, double yc, double radius, double pitch, double t)
 {
     return {x0 + pitch * t / (2 * std::numbers::pi) + 7 * std::sin(t), yc - radius * std::cos(t)};
 }
+
+}  // namespace
 
 void helix(Sketch& s)
 {
@@ -178,19 +186,5 @@ void dipoleYagi(Sketch& s)
     s.label({198, yc - 84}, "2a", kLeftOf);
 }
 
-}  // namespace
-
-void drawWireFigure(Figure figure, Sketch& sketch)
-{
-    switch (figure) {
-        case Figure::Dipole: dipole(sketch); break;
-        case Figure::Helix: helix(sketch); break;
-        case Figure::Loops: loops(sketch); break;
-        case Figure::LogPeriodic: logPeriodic(sketch); break;
-        case Figure::LoopYagi: loopYagi(sketch); break;
-        case Figure::DipoleYagi: dipoleYagi(sketch); break;
-        default: break;
-    }
-}
-
+}  // namespace figures
 }  // namespace ondarel

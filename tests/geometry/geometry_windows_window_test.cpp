@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <map>
 
 #include "framework/window_driver.h"
 #include "geometry/figures.h"
@@ -313,6 +314,45 @@ TEST(GeometryDimensions, NameTheCallersCurrentDesignUntilItIsCleared)
     // Only the dipole's own note ("A Antena se comporta como um Dipolo Linear!").
     for (const auto& m : scope.seam().messages) EXPECT_EQ(m.kind, MessageKind::Information) << m.text.toStdString();
 }
+
+struct DimensionCase {
+    const char* calculator;
+    std::map<std::string, std::string> fields;
+    const char* line;
+};
+
+void PrintTo(const DimensionCase& c, std::ostream* os) { *os << c.calculator << " " << c.line; }
+
+class CurrentDimensions : public ::testing::TestWithParam<DimensionCase> {};
+
+TEST_P(CurrentDimensions, ScaleNormalisedFieldsAndStayQuietWithoutAResult)
+{
+    const auto& fields = GetParam().fields;
+    const FieldTexts texts = [&](std::string_view name) {
+        const auto it = fields.find(std::string(name));
+        return it == fields.end() ? std::string() : it->second;
+    };
+    EXPECT_EQ(currentDimensions(GetParam().calculator, texts), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Callers, CurrentDimensions,
+    ::testing::Values(
+        // 2a = 2 x 0.001 x 300/300 m
+        DimensionCase{"TForm10",
+                      {{"output1", "1.257"}, {"input1", "300"}, {"input3", "0.001"}},
+                      "Projeto atual: C = 1.257 m; 2a = 2.000 mm"},
+        // lambda = 3 m from the wavelength result
+        DimensionCase{
+            "TForm31",
+            {{"output9", "12.5"}, {"output1", "3.000"}, {"imput4", "0.004"}, {"imput5", "0.002"}, {"imput6", "0.025"}},
+            "Projeto atual: 2a = 12.000 mm; 2a' = 6.000 mm; S = 0.075 m; C = 12.500 pF"},
+        DimensionCase{"TForm13",
+                      {{"output8", "10.5"}, {"input1", "2"}, {"input2", "3"}},
+                      "Projeto atual: a = 2.000 λ; b = 3.000 λ"},
+        DimensionCase{"TForm4", {{"input1", "300"}, {"input3", "0.001"}}, ""},  // not computed
+        DimensionCase{"TForm4", {{"output8", "1.250"}, {"input1", "0"}, {"input3", "0.001"}}, ""},
+        DimensionCase{"TForm2", {{"output3", "abc"}}, ""}, DimensionCase{"TForm5", {{"output2", "1"}}, ""}));
 
 }  // namespace
 }  // namespace ondarel::test
