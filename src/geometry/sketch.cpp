@@ -270,6 +270,10 @@ void Sketch::label(QPointF at, const QString& text, Qt::Alignment align, const Q
     const auto [main, sub] = splitSubscript(text);
     const QFontMetricsF metrics(labelFont());
     const double baseline = rect.top() + metrics.ascent();
+    // A light backing keeps a label readable over hatching and lines.
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(QColor(255, 255, 255, 190));
+    p_.drawRoundedRect(rect.adjusted(-1, 0, 1, 0), 2, 2);
     p_.setPen(Qt::black);
     p_.setFont(labelFont());
     p_.drawText(QPointF(rect.left(), baseline), main);

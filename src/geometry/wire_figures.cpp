@@ -87,7 +87,7 @@ void helix(Sketch& s)
     const QPointF corner(350, 166), right(440, 166), top(440, 128);
     s.wire(QPolygonF{corner, right, top, corner}, 1.6);
     s.angle(corner, 0, 22.9, 22);
-    s.label(corner + QPointF(26, -2), "α", Qt::AlignLeft | Qt::AlignBottom);
+    s.label(corner + QPointF(39, -7), "α", Qt::AlignLeft | Qt::AlignVCenter);
     s.label((corner + right) / 2 + QPointF(0, 4), "C =    D", kBelow, "π");
     s.label((right + top) / 2 + QPointF(4, 0), "S", kRightOf);
     s.label((corner + top) / 2 + QPointF(-4, -4), "L_o", Qt::AlignRight | Qt::AlignBottom);
