@@ -6,9 +6,6 @@ namespace ondarel {
 namespace {
 
 using Side = Sketch::Side;
-constexpr Qt::Alignment kLeftOf = Qt::AlignRight | Qt::AlignVCenter;
-constexpr Qt::Alignment kRightOf = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Qt::Alignment kAbove = Qt::AlignHCenter | Qt::AlignBottom;
 constexpr double kElement = 60, kRod = 100;
 
 // The long driven element with its length and diameter.

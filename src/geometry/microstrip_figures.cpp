@@ -7,8 +7,6 @@ namespace ondarel {
 namespace {
 
 using Side = Sketch::Side;
-constexpr Qt::Alignment kRightOf = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Qt::Alignment kBelow = Qt::AlignHCenter | Qt::AlignTop;
 
 // Ground, substrate and the patch on top, seen from the side, at x from
 // `left` over `width`; returns the top of the substrate.

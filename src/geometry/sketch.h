@@ -13,6 +13,12 @@
 
 namespace ondarel {
 
+// Where a label stands relative to its anchor point.
+inline constexpr Qt::Alignment kLeftOf = Qt::AlignRight | Qt::AlignVCenter;
+inline constexpr Qt::Alignment kRightOf = Qt::AlignLeft | Qt::AlignVCenter;
+inline constexpr Qt::Alignment kAbove = Qt::AlignHCenter | Qt::AlignBottom;
+inline constexpr Qt::Alignment kBelow = Qt::AlignHCenter | Qt::AlignTop;
+
 class Sketch {
 public:
     struct PlacedLabel {

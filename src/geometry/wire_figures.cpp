@@ -9,10 +9,6 @@ namespace ondarel {
 namespace {
 
 using Side = Sketch::Side;
-constexpr Qt::Alignment kLeftOf = Qt::AlignRight | Qt::AlignVCenter;
-constexpr Qt::Alignment kRightOf = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Qt::Alignment kAbove = Qt::AlignHCenter | Qt::AlignBottom;
-constexpr Qt::Alignment kBelow = Qt::AlignHCenter | Qt::AlignTop;
 
 void feedTerminals(Sketch& s, QPointF upper, QPointF lower, double reach)
 {
