@@ -5,6 +5,7 @@
 #include "framework/calculator_window.h"
 #include "framework/pick_list_dialog.h"
 #include "framework/window_registry.h"
+#include "geometry/geometry_picture_window.h"
 #include "plots/aperture_pattern_window.h"
 #include "plots/array_pattern_window.h"
 #include "plots/pattern_3d_window.h"
@@ -31,6 +32,12 @@ void registerWindows()
     registry.registerWindow("TForm38", [] { return new FiniteDipoleWindow; });
     registry.registerWindow("Tfrmprint", [] { return new PrintWindow; });
     registry.registerWindow("TfrmZB", [] { return new Pattern3dWindow; });
+    for (const GeometryWindowSpec& spec : geometryWindows()) {
+        const GeometryWindowSpec* geometry = &spec;
+        registry.registerWindow(
+            QString::fromStdString(spec.windowClass), [geometry] { return new GeometryPictureWindow(*geometry); },
+            spec.hidesOnClose ? ClosePolicy::Hide : ClosePolicy::Free);
+    }
     for (const char* dialog : {"TDialogMenu1", "TDialogMenu2", "TDialogMenu3"})
         registry.registerWindow(dialog, [dialog] { return new PickListDialog(*pickDialog(dialog)); });
 }

@@ -181,7 +181,9 @@ void CalculatorWindow::Geometria1Click()
         if (!descriptor_.geometry) return;
         QWidget* window = WindowRegistry::instance().openOrShow(q(descriptor_.geometry->windowClass));
         auto* geometry = dynamic_cast<GeometryWindow*>(window);
-        if (geometry && descriptor_.geometry->page >= 0) geometry->showPage(descriptor_.geometry->page);
+        if (!geometry) return;
+        geometry->noteCaller(q(descriptor_.windowClass));
+        if (descriptor_.geometry->page >= 0) geometry->showPage(descriptor_.geometry->page);
     });
 }
 

@@ -22,6 +22,9 @@ class GeometryWindow {
 public:
     virtual ~GeometryWindow() = default;
     virtual void showPage(int page) = 0;
+    // The calculator whose "&Geometria" opened the window, told before
+    // showPage; the window may show that calculator's current dimensions.
+    virtual void noteCaller(const QString&) {}
 };
 
 }  // namespace ondarel

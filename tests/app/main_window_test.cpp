@@ -97,9 +97,9 @@ INSTANTIATE_TEST_SUITE_P(
         CatalogueCase{{A, M, R, "Circular"}, "TForm21", false}, CatalogueCase{{A, M, R, "Yagi-Uda"}, "TForm20", false},
         CatalogueCase{{A, M, R, "Log-Periodico"}, "TForm19", false}, CatalogueCase{{E, "Casador T"}, "TForm31", true},
         CatalogueCase{{E, "Casador Gamma"}, "TForm33", true}, CatalogueCase{{E, "Dipolo Dobrado"}, "TForm34", true},
-        CatalogueCase{{E, "Acoplamento em L"}, "TForm36", true}, CatalogueCase{{G, "Lineares"}, "TForm9", false},
-        CatalogueCase{{G, "Aberturas"}, "TfrmGemAbert", false}, CatalogueCase{{G, "Microfitas"}, "TForm23", false},
-        CatalogueCase{{G, "Casadores"}, "TForm35", false}, CatalogueCase{{"A&juda", "&Sobre..."}, "Tfrmsobre", true}));
+        CatalogueCase{{E, "Acoplamento em L"}, "TForm36", true}, CatalogueCase{{G, "Lineares"}, "TForm9", true},
+        CatalogueCase{{G, "Aberturas"}, "TfrmGemAbert", true}, CatalogueCase{{G, "Microfitas"}, "TForm23", true},
+        CatalogueCase{{G, "Casadores"}, "TForm35", true}, CatalogueCase{{"A&juda", "&Sobre..."}, "Tfrmsobre", true}));
 
 TEST_F(MainWindowTest, HelpAndQuitAreWhereTheyBelong)
 {

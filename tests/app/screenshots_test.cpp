@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "framework/pick_list_dialog.h"
 #include "framework/window_driver.h"
+#include "geometry/geometry_picture_window.h"
 #include "plots/pattern_window.h"
 #include "support/fake_seam.h"
 
@@ -248,6 +249,35 @@ TEST(Screenshots, WireCalculatorsAndPickLists)
     qobject_cast<CalculatorWindow*>(WindowRegistry::instance().find("TForm10"))
         ->findChild<QPushButton*>("Button1")
         ->click();
+}
+
+}  // namespace
+}  // namespace ondarel::test
+
+namespace ondarel::test {
+namespace {
+
+// Every page of the four geometry windows, named after the device pixel
+// ratio (run once more with QT_SCALE_FACTOR=2 for the sharp ones), with the
+// dimension line of a computed finite dipole on the dipole page.
+TEST(Screenshots, GeometryPages)
+{
+    if (shotDir().isEmpty()) GTEST_SKIP() << "set ONDAREL_SCREENSHOT_DIR to take pictures";
+    SeamScope scope;
+    CalculatorWindow* dipole = openCalculator("TForm4");
+    for (const auto& [field, value] : std::vector<std::pair<QString, QString>>{
+             {"input1", "300"}, {"input2", "1.25"}, {"input3", "0.005"}, {"input4", "57000000"}})
+        type(dipole, field, value);
+    trigger(dipole, "Calcular1");
+    trigger(dipole, "Geometria1");
+    for (const char* windowClass : {"TForm9", "TForm23", "TForm35", "TfrmGemAbert"}) {
+        auto* w = dynamic_cast<GeometryPictureWindow*>(WindowRegistry::instance().openOrShow(windowClass));
+        ASSERT_NE(w, nullptr);
+        for (int page = 0; page < w->pages()->count(); ++page) {
+            w->showPage(page);
+            save(w, QString("geometry_%1_page%2_dpr%3").arg(windowClass).arg(page).arg(w->devicePixelRatio()));
+        }
+    }
 }
 
 }  // namespace
