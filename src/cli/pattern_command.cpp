@@ -94,8 +94,9 @@ std::optional<std::map<std::string, std::string>> givenTexts(const CalculatorDes
         const auto eq = a.find('=');
         const std::string name = a.substr(0, eq);
         const bool choice = d.choices && d.choices->indexOf(name) >= 0;
-        const bool readable = d.inputIndex(name) >= 0 || choice || std::find(source.fieldsRead.begin(), source.fieldsRead.end(),
-                                                                   name) != source.fieldsRead.end();
+        const bool readable =
+            d.inputIndex(name) >= 0 || choice ||
+            std::find(source.fieldsRead.begin(), source.fieldsRead.end(), name) != source.fieldsRead.end();
         if (eq == std::string::npos || !readable) {
             err << "unknown input '" << name << "' for " << d.file.extension << "\n";
             return std::nullopt;
@@ -236,8 +237,8 @@ int runPattern(const std::vector<std::string>& args, bool json, std::ostream& ou
     return withPatternFields({args.begin() + 1, args.end()}, json, out, err,
                              [&](const CalculatorDescriptor& d, const PatternSource& source, const FieldTexts& read) {
                                  const PolarTables tables = source.polarTables(read);
-                                 PatternData data{source.tableNames[0], source.tableNames[1], tables.left,
-                                                  tables.right, {}, {}, {}};
+                                 PatternData data{
+                                     source.tableNames[0], source.tableNames[1], tables.left, tables.right, {}, {}, {}};
                                  if (source.chartPoints) data.chart = source.chartPoints(read);
                                  for (const CurveChart& chart : source.curveCharts) {
                                      const auto refusal = chart.refusal ? chart.refusal(read) : std::nullopt;

@@ -207,13 +207,13 @@ PatternSource rectangularPatchPatternSource()
         {"planes",
          {"Plano E", "Plano H"},
          [](const FieldTexts& texts) { return rectangularPatchChart(rectangularView(texts)); }},
-        {"input-resistance",
-         {"Rin"},
-         [](const FieldTexts& texts) { return rectangularPatchInputCurve(rectangularView(texts)); }},
         {"resonance-resistance",
          {"Rr"},
          [](const FieldTexts& texts) { return rectangularPatchResonanceCurve(rectangularView(texts)); },
          [](const FieldTexts& texts) { return rectangularPatchResonanceRefusal(rectangularView(texts)); }},
+        {"input-resistance",
+         {"Rin"},
+         [](const FieldTexts& texts) { return rectangularPatchInputCurve(rectangularView(texts)); }},
     };
     return source;
 }

@@ -236,11 +236,12 @@ CalculatorDescriptor rectangularPatchCalculator()
         PatternLink{"TForm22",
                     "Diagrama de Irradiação da Antena de Microfita Retangular",
                     "Diagrama Retangular da Antena de Microfita Retangular",
-                    false,
+                    true,
                     rectangularPatchPatternSource(),
                     {},
-                    {"Impedância de entrada com alimentador (Cabo coaxial de 50 Ohms) x Comprimento elétrico (ßl)",
-                     "Impedância de ressonância  (Ohms) x Comprimento da antena (L=cm)"}};
+                    // "Rr x L" runs before "Rin x ßl".
+                    {"Impedância de ressonância  (Ohms) x Comprimento da antena (L=cm)",
+                     "Impedância de entrada com alimentador (Cabo coaxial de 50 Ohms) x Comprimento elétrico (ßl)"}};
     d.geometry = GeometryLink{"TForm23", 0};
     return d;
 }

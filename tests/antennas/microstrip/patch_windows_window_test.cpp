@@ -1,0 +1,111 @@
+// The two patch calculators and their diagram windows, driven offscreen.
+#include <gtest/gtest.h>
+
+#include <QRadioButton>
+
+#include "plots/chart_panel.h"
+#include "plots/patch_pattern_window.h"
+#include "plots/pattern_driver.h"
+#include "support/fake_seam.h"
+
+namespace ondarel::test {
+namespace {
+
+class PatchWindows : public ::testing::Test {
+protected:
+    SeamScope scope;
+    FakeSeam& seam = scope.seam();
+
+    static CalculatorWindow* rectangular()
+    {
+        CalculatorWindow* w = openCalculator("TForm16");
+        typeAll(w, {{"Freq", "10"},
+                    {"constdiel", "2.2"},
+                    {"altura", "0.1588"},
+                    {"Tangente", "0.0009"},
+                    {"Imped", "50"},
+                    {"condut", "58000000"},
+                    {"Angulo", "0"},
+                    {"VSW", "2"}});
+        return w;
+    }
+};
+
+TEST_F(PatchWindows, EitherFeedButtonComputesAndClearsTheOtherFeedsResult)
+{
+    CalculatorWindow* w = rectangular();
+    auto* strip = w->findChild<QRadioButton*>("Strip");
+    auto* cable = w->findChild<QRadioButton*>("Cabo");
+    ASSERT_TRUE(strip && cable);
+    EXPECT_TRUE(cable->isChecked());
+    struct Step {
+        QRadioButton* button;
+        const char* input;
+        const char* inset;
+        const char* edge;
+    };
+    for (const Step& s : {Step{strip, "228.411", "0.313", ""}, Step{cable, "151.789", "", "0.000"},
+                          Step{cable, "151.789", "", "0.000"}}) {
+        s.button->click();
+        EXPECT_EQ(text(w, "impedancia"), s.input);
+        EXPECT_EQ(text(w, "Dista"), s.inset);
+        EXPECT_EQ(text(w, "distancia"), s.edge);
+    }
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(PatchWindows, TheRectangularDiagramsRunTheirFourCommands)
+{
+    CalculatorWindow* w = rectangular();
+    trigger(w, "Calcular1");
+    trigger(w, "Grafico2D1");
+    // The cable feed leaves no inset: "Rr x L" refuses and the rest goes on.
+    EXPECT_EQ(seam.messageTexts(),
+              (std::vector<QString>{"Ponto de Alimentação para Ressonância com Alimentação de Microfita Inválida!!"}));
+    auto* p = dynamic_cast<PatchPatternWindow*>(patternWindow("TForm22"));
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->windowTitle(), "Diagrama de Irradiação da Antena de Microfita Retangular");
+    EXPECT_EQ(currentPage(p), kPolarPage);
+    EXPECT_GT(p->rightTable()[90], 0);
+    EXPECT_EQ(p->chart()->points(0).size(), 180u);
+    EXPECT_EQ(p->chart()->points(1).size(), 180u);
+    EXPECT_EQ(p->resistanceChart(1)->points().size(), 180u);
+    EXPECT_TRUE(p->resistanceChart(0)->points().empty());
+    EXPECT_EQ(
+        p->chartTitles(),
+        (QStringList{"Diagrama Retangular da Antena de Microfita Retangular",
+                     "Impedância de entrada com alimentador (Cabo coaxial de 50 Ohms) x Comprimento elétrico (ßl)",
+                     "Impedância de ressonância  (Ohms) x Comprimento da antena (L=cm)"}));
+    // With the line feed "Rr x L" draws.
+    seam.messages.clear();
+    w->findChild<QRadioButton*>("Strip")->click();
+    trigger(w, "Grafico2D1");
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_EQ(p->resistanceChart(0)->points().size(), 99u);
+}
+
+TEST_F(PatchWindows, TheCircularDiagramsOpenOnThePolarPage)
+{
+    CalculatorWindow* w = openCalculator("TForm17");
+    typeAll(w, {{"freq", "10"},
+                {"constdiel2", "2.2"},
+                {"altura2", "0.1588"},
+                {"TanPerda2", "0"},
+                {"ImpRes", "50"},
+                {"condut2", "58000000"},
+                {"VSW", "2"}});
+    trigger(w, "Calcular1");
+    EXPECT_EQ(text(w, "Raioatual"), "0.525");
+    trigger(w, "Grafico2D1");
+    auto* p = dynamic_cast<PatchPatternWindow*>(patternWindow("TForm24"));
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->windowTitle(), "Diagrama de Irradiação da Antena de Microfita Circular");
+    EXPECT_EQ(currentPage(p), kPolarPage);
+    EXPECT_EQ(p->chart()->title(), "Diagrama Retangular da Antena de Microfita Circular");
+    EXPECT_EQ(p->chart()->points(1).size(), 180u);
+    EXPECT_EQ(p->chartTitles().size(), 1);
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+}  // namespace
+}  // namespace ondarel::test
