@@ -51,7 +51,7 @@ PatchPatternWindow::PatchPatternWindow(int ownCode, QWidget* parent)
     : PatternWindowBase(ownCode, parent), ownCode_(ownCode)
 {
     setObjectName(QStringLiteral("TForm%1").arg(ownCode));
-    resize(680, 520);
+    resize(900, 520);  // room for both polar diagrams with their angle labels
     chart()->setAxisTitles("Ângulos (graus)", "Diagrama de irradiação (dB)");
     chart()->setLegendVisible(true);
     chart()->setSeriesTitle(0, "Plano E");
