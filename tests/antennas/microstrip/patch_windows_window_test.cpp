@@ -1,7 +1,12 @@
 // The two patch calculators and their diagram windows, driven offscreen.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+
+#include "framework/pick_list_dialog.h"
 
 #include "plots/chart_panel.h"
 #include "plots/patch_pattern_window.h"
@@ -50,6 +55,18 @@ TEST_F(PatchWindows, EitherFeedButtonComputesAndClearsTheOtherFeedsResult)
         EXPECT_EQ(text(w, "impedancia"), s.input);
         EXPECT_EQ(text(w, "Dista"), s.inset);
         EXPECT_EQ(text(w, "distancia"), s.edge);
+    }
+    // The data sheet names the feed that is checked.
+    for (const auto& [button, feed] :
+         {std::pair{strip, "LTM - Linha de transmissão de microfita."}, std::pair{cable, "Cabo coaxial de 50 Ohms."}}) {
+        button->click();
+        seam.printAnswers.push_back(1);
+        trigger(w, "Imprimir1");
+        ASSERT_FALSE(seam.pages.empty());
+        const CanvasCall* call = seam.pages.back().textAt(1000, 650);
+        ASSERT_NE(call, nullptr);
+        EXPECT_EQ(call->text, feed);
+        EXPECT_EQ(seam.pages.back().textAt(150, 650)->text, "Tipo de Alimentador:");
     }
     EXPECT_TRUE(seam.messages.empty());
 }
@@ -104,6 +121,40 @@ TEST_F(PatchWindows, TheCircularDiagramsOpenOnThePolarPage)
     EXPECT_EQ(p->chart()->title(), "Diagrama Retangular da Antena de Microfita Circular");
     EXPECT_EQ(p->chart()->points(1).size(), 180u);
     EXPECT_EQ(p->chartTitles().size(), 1);
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+// "..." beside the permittivity opens the substrate dialog modally; "OK"
+// untouched writes the first items into the patch that opened it.
+TEST_F(PatchWindows, TheSubstrateDialogFillsEitherPatch)
+{
+    struct Case {
+        const char* calculator;
+        int code;
+        std::vector<std::pair<const char*, const char*>> written;
+    };
+    for (const Case& c :
+         {Case{"TForm16",
+               16,
+               {{"constdiel", "2.20"}, {"Tangente", "0.0009"}, {"altura", "0.013"}, {"condut", "39600000"}}},
+          Case{"TForm17",
+               17,
+               {{"constdiel2", "2.20"}, {"TanPerda2", "0.0009"}, {"altura2", "0.013"}, {"condut2", "39600000"}}}}) {
+        CalculatorWindow* w = openCalculator(c.calculator);
+        bool appeared = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<PickListDialog*>(WindowRegistry::instance().find("TDialogMenu2"));
+            ASSERT_NE(dialog, nullptr);
+            appeared = true;
+            EXPECT_TRUE(dialog->isModal());
+            EXPECT_EQ(WindowRegistry::instance().windowCode(), c.code);
+            dialog->OKClick();
+        });
+        w->findChild<QPushButton*>("Button1")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(appeared) << c.calculator;
+        for (const auto& [field, value] : c.written) EXPECT_EQ(text(w, field), value) << field;
+    }
     EXPECT_TRUE(seam.messages.empty());
 }
 
