@@ -5,12 +5,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 
 #include "framework/pick_list_dialog.h"
 
 #include "plots/chart_panel.h"
 #include "plots/patch_pattern_window.h"
 #include "plots/pattern_driver.h"
+#include "plots/print_window.h"
 #include "support/fake_seam.h"
 
 namespace ondarel::test {
@@ -121,6 +123,33 @@ TEST_F(PatchWindows, TheCircularDiagramsOpenOnThePolarPage)
     EXPECT_EQ(p->chart()->title(), "Diagrama Retangular da Antena de Microfita Circular");
     EXPECT_EQ(p->chart()->points(1).size(), 180u);
     EXPECT_EQ(p->chartTitles().size(), 1);
+    // Its menu's "Imprimir" does nothing; the tool button "Imprimir gráficos"
+    // writes code 24, and the polar page carries the circular patch's title.
+    trigger(p, "Imprimir1");
+    EXPECT_EQ(WindowRegistry::instance().find("Tfrmprint"), nullptr);
+    seam.printAnswers.push_back(1);
+    bool hidden = false;
+    QObject scope;
+    QTimer::singleShot(0, &scope, [&] {
+        auto* print = qobject_cast<PrintWindow*>(WindowRegistry::instance().find("Tfrmprint"));
+        ASSERT_NE(print, nullptr);
+        EXPECT_EQ(WindowRegistry::instance().windowCode(), 24);
+        hidden = !print->choice(3)->isVisibleTo(print);
+        print->choice(1)->click();
+        print->OKClick();
+        print->close();
+    });
+    p->findChild<QToolButton*>("SpeedButton1")->click();
+    EXPECT_TRUE(hidden);
+    ASSERT_EQ(seam.pages.size(), 1u);
+    for (const auto& [x, y, expected] : std::vector<std::tuple<int, int, QString>>{
+             {100, 100, "Diagrama de Irradiação para Antenas de Microfita Circular"},
+             {200, 150, "Plano E (Plano Horizontal)"},
+             {1050, 150, "Plano H (Plano Vertical)"}}) {
+        const CanvasCall* call = seam.pages[0].textAt(x, y);
+        ASSERT_NE(call, nullptr) << x << "," << y;
+        EXPECT_EQ(QString::fromStdString(call->text), expected);
+    }
     EXPECT_TRUE(seam.messages.empty());
 }
 
