@@ -27,6 +27,9 @@ const std::vector<std::pair<std::string, std::vector<long double>>> kInputs = {
     {"aec", {300, 0.1L, 0.001L, 57600000, 2}},
     {"mng", {300, 1.76L, 12.5L, 0.05L, 0.01L}},
     {"mag", {300, 50, 13, 1}},
+    {"mcr", {10, 2.2L, 0.1588L, 0.0009L, 50, 30, 5.8e7L, 2, 1, 0}},  // coaxial feed
+    {"mcr", {10, 2.2L, 0.1588L, 0.0009L, 50, 30, 5.8e7L, 2, 0, 1}},  // line feed
+    {"mcc", {10, 2.2L, 0.1588L, 0.0009L, 50, 5.8e7L, 2}},
 };
 
 void Calculate(benchmark::State& state, const std::string& extension, std::vector<long double> inputs)

@@ -116,4 +116,31 @@ void FiniteDipoleCurves(benchmark::State& state)
 }
 BENCHMARK(FiniteDipoleCurves)->Unit(benchmark::kMillisecond);
 
+// A patch's polar pair, its two-plane chart and its resistance curves.
+void PatchDiagrams(benchmark::State& state)
+{
+    const int code = static_cast<int>(state.range(0));
+    const ondarel::PatternSource& source = *ondarel::patternSourceFor(code, code == 16 ? "TForm22" : "TForm24");
+    const ondarel::FieldTexts texts = [](std::string_view name) -> std::string {
+        for (const auto& [field, text] :
+             std::vector<std::pair<std::string_view, const char*>>{{"Freq", "10"},
+                                                                   {"freq", "10"},
+                                                                   {"constdiel", "2.2"},
+                                                                   {"altura", "0.1588"},
+                                                                   {"altura2", "0.1588"},
+                                                                   {"Comp", "0.906"},
+                                                                   {"Largura", "1.186"},
+                                                                   {"impedancia", "228.411"},
+                                                                   {"Dista", "0.313"},
+                                                                   {"Raioatual", "0.525"}})
+            if (field == name) return text;
+        return "";
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(source.polarTables(texts));
+        for (const auto& chart : source.curveCharts) benchmark::DoNotOptimize(chart.points(texts));
+    }
+}
+BENCHMARK(PatchDiagrams)->Arg(16)->Arg(17)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -81,6 +81,17 @@ const bool registered = [] {
         {"Graph2D/aec", "TForm10", {{"input1", "300"}, {"input2", "0.1"}}},
         {"Graph2D/mng", "TForm12", {{"input4", "0.05"}}},
         {"Graph2D/mag", "TForm8", {{"input1", "300"}, {"output1", "0.231"}, {"output7", "2.888"}}},
+        // The line feed's results, so that "Rr x L" draws rather than refuses.
+        {"Graph2D/mcr",
+         "TForm16",
+         {{"Freq", "10"},
+          {"constdiel", "2.2"},
+          {"altura", "0.1588"},
+          {"Comp", "0.906"},
+          {"Largura", "1.186"},
+          {"impedancia", "228.411"},
+          {"Dista", "0.313"}}},
+        {"Graph2D/mcc", "TForm17", {{"freq", "10"}, {"altura2", "0.1588"}, {"Raioatual", "0.525"}}},
     };
     for (const auto& [name, windowClass, inputs] : cases)
         benchmark::RegisterBenchmark(name, Graph2D, windowClass, inputs)->Unit(benchmark::kMillisecond);

@@ -10,6 +10,7 @@
 #include "plots/array_pattern_window.h"
 #include "plots/pattern_3d_window.h"
 #include "plots/finite_dipole_window.h"
+#include "plots/patch_pattern_window.h"
 #include "plots/print_window.h"
 #include "plots/wire_pattern_window.h"
 
@@ -30,6 +31,8 @@ void registerWindows()
     registry.registerWindow("TForm28", [] { return new ArrayPatternWindow; });
     registry.registerWindow("TForm39", [] { return new AperturePatternWindow; });
     registry.registerWindow("TForm38", [] { return new FiniteDipoleWindow; });
+    registry.registerWindow("TForm22", [] { return new PatchPatternWindow(22); });
+    registry.registerWindow("TForm24", [] { return new PatchPatternWindow(24); });
     registry.registerWindow("Tfrmprint", [] { return new PrintWindow; });
     registry.registerWindow("TfrmZB", [] { return new Pattern3dWindow; });
     for (const GeometryWindowSpec& spec : geometryWindows()) {

@@ -11,6 +11,8 @@
 #include "antennas/arrays/hansen_woodyard_array.h"
 #include "antennas/arrays/phased_array.h"
 #include "antennas/arrays/planar_array.h"
+#include "antennas/microstrip/circular_patch.h"
+#include "antennas/microstrip/rectangular_patch.h"
 #include "antennas/wire/axial_helix.h"
 #include "antennas/wire/finite_dipole.h"
 #include "antennas/wire/infinitesimal_dipole.h"
@@ -35,8 +37,8 @@ std::vector<CalculatorDescriptor> build()
         unbuiltCalculator("TForm14"),    unbuiltCalculator("TForm15"),    broadsideArrayCalculator(),
         endFireArrayCalculator(),        hansenWoodyardArrayCalculator(), phasedArrayCalculator(),
         planarArrayCalculator(),         rectangularApertureUniformCalculator(),    rectangularApertureTe10Calculator(),
-        circularApertureUniformCalculator(),    circularApertureTe11Calculator(),    unbuiltCalculator("TForm16"),
-        unbuiltCalculator("TForm17"),    unbuiltCalculator("TForm18"),    unbuiltCalculator("TForm21"),
+        circularApertureUniformCalculator(),    circularApertureTe11Calculator(),    rectangularPatchCalculator(),
+        circularPatchCalculator(),    unbuiltCalculator("TForm18"),    unbuiltCalculator("TForm21"),
         unbuiltCalculator("TForm20"),    unbuiltCalculator("TForm19"),    tMatchCalculator(),
         gammaMatchCalculator(),          foldedDipoleCalculator(),        lNetworkCalculator(),
     };

@@ -38,14 +38,34 @@ std::string extensionOf(const std::string& path)
     return dot == std::string::npos ? "" : name.substr(dot + 1);
 }
 
-// name=value arguments as field texts in input order; empty where not given.
+// The radio buttons' texts after the inputs' ("1" for the checked one).
+void appendChoiceTexts(const CalculatorDescriptor& d, std::size_t checked, std::vector<std::string>& texts)
+{
+    if (!d.choices) return;
+    for (long double v : d.choices->values(checked)) texts.push_back(v != 0 ? "1" : "0");
+}
+
+// name=value arguments as field texts in input order, then the radio buttons
+// (a button named with a non-zero value is the checked one; the first
+// otherwise); empty where not given.
 std::optional<std::vector<std::string>> inputTexts(const CalculatorDescriptor& d,
                                                    const std::vector<std::string>& assignments, std::ostream& err)
 {
     std::vector<std::string> texts(d.inputs.size());
+    std::size_t checked = 0;
     for (const std::string& a : assignments) {
         const auto eq = a.find('=');
         const int index = eq == std::string::npos ? -1 : d.inputIndex(a.substr(0, eq));
+        const int choice = eq == std::string::npos || !d.choices ? -1 : d.choices->indexOf(a.substr(0, eq));
+        if (choice >= 0) {
+            const auto on = parseNumber(a.substr(eq + 1));
+            if (!on) {
+                err << "Valor inválido !\n";
+                return std::nullopt;
+            }
+            if (*on != 0) checked = static_cast<std::size_t>(choice);
+            continue;
+        }
         if (index < 0) {
             err << "unknown input '" << a.substr(0, eq) << "' for " << d.file.extension << "\n";
             return std::nullopt;
@@ -57,6 +77,7 @@ std::optional<std::vector<std::string>> inputTexts(const CalculatorDescriptor& d
         }
         texts[static_cast<std::size_t>(index)] = text;
     }
+    appendChoiceTexts(d, checked, texts);
     return texts;
 }
 
@@ -190,6 +211,7 @@ int openProject(const std::vector<std::string>& args, bool json, std::ostream& o
         texts[i] = formatFixed(stored[i], d->file.decimals[i]);
         shown.emplace_back(d->inputs[i].name, texts[i]);
     }
+    appendChoiceTexts(*d, 0, texts);
     return computeAndPrint(*d, texts, shown, json, out);
 }
 

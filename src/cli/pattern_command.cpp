@@ -43,6 +43,15 @@ private:
         computed_ = true;
         std::vector<long double> values;
         for (const auto& input : d_.inputs) values.push_back(fieldValue((*this)(input.name)));
+        if (d_.choices) {
+            // The radio button given a non-zero value is the checked one; the first otherwise.
+            std::size_t checked = 0;
+            for (std::size_t i = 0; i < d_.choices->buttons.size(); ++i)
+                if (const auto it = given_.find(d_.choices->buttons[i].name); it != given_.end())
+                    if (fieldValue(it->second) != 0) checked = i;
+            const auto chosen = d_.choices->values(checked);
+            values.insert(values.end(), chosen.begin(), chosen.end());
+        }
         const Outcome outcome = d_.compute(values);
         if (outcome.fault) std::rethrow_exception(outcome.fault);
         if (outcome.refusal) throw Refused{*outcome.refusal};
@@ -67,6 +76,7 @@ struct PatternData {
     PatternTable second{};
     std::vector<ChartPoint> chart;
     std::vector<std::vector<CurvePoint>> curves;  // one per curve chart of the source
+    std::vector<std::string> refusals;            // per curve chart: why it has no curve, or ""
 };
 
 const PatternSource* sourceOf(const CalculatorDescriptor* d)
@@ -83,8 +93,10 @@ std::optional<std::map<std::string, std::string>> givenTexts(const CalculatorDes
     for (const std::string& a : assignments) {
         const auto eq = a.find('=');
         const std::string name = a.substr(0, eq);
-        const bool readable = d.inputIndex(name) >= 0 || std::find(source.fieldsRead.begin(), source.fieldsRead.end(),
-                                                                   name) != source.fieldsRead.end();
+        const bool choice = d.choices && d.choices->indexOf(name) >= 0;
+        const bool readable =
+            d.inputIndex(name) >= 0 || choice ||
+            std::find(source.fieldsRead.begin(), source.fieldsRead.end(), name) != source.fieldsRead.end();
         if (eq == std::string::npos || !readable) {
             err << "unknown input '" << name << "' for " << d.file.extension << "\n";
             return std::nullopt;
@@ -124,6 +136,10 @@ void printCurvesCsv(std::ostream& out, const PatternSource& source, const Patter
 {
     for (std::size_t c = 0; c < p.curves.size(); ++c) {
         const CurveChart& chart = source.curveCharts[c];
+        if (!p.refusals[c].empty()) {
+            out << "# " << chart.name << "\n" << p.refusals[c] << "\n";
+            continue;
+        }
         out << "# " << chart.name << "\nx";
         for (const std::string& series : chart.seriesNames) out << "," << series;
         out << "\n";
@@ -139,6 +155,10 @@ void printCurvesJson(std::ostream& out, const PatternSource& source, const Patte
 {
     for (std::size_t c = 0; c < p.curves.size(); ++c) {
         const CurveChart& chart = source.curveCharts[c];
+        if (!p.refusals[c].empty()) {
+            out << ", " << jsonQuoted(chart.name) << ": {\"refusal\": " << jsonQuoted(p.refusals[c]) << "}";
+            continue;
+        }
         out << ", " << jsonQuoted(chart.name) << ": {\"series\": [";
         for (std::size_t s = 0; s < chart.seriesNames.size(); ++s)
             out << (s ? ", " : "") << jsonQuoted(chart.seriesNames[s]);
@@ -217,10 +237,14 @@ int runPattern(const std::vector<std::string>& args, bool json, std::ostream& ou
     return withPatternFields({args.begin() + 1, args.end()}, json, out, err,
                              [&](const CalculatorDescriptor& d, const PatternSource& source, const FieldTexts& read) {
                                  const PolarTables tables = source.polarTables(read);
-                                 PatternData data{source.tableNames[0], source.tableNames[1], tables.left,
-                                                  tables.right,          source.chartPoints(read), {}};
-                                 for (const CurveChart& chart : source.curveCharts)
-                                     data.curves.push_back(chart.points(read));
+                                 PatternData data{
+                                     source.tableNames[0], source.tableNames[1], tables.left, tables.right, {}, {}, {}};
+                                 if (source.chartPoints) data.chart = source.chartPoints(read);
+                                 for (const CurveChart& chart : source.curveCharts) {
+                                     const auto refusal = chart.refusal ? chart.refusal(read) : std::nullopt;
+                                     data.refusals.push_back(refusal.value_or(""));
+                                     data.curves.push_back(refusal ? std::vector<CurvePoint>{} : chart.points(read));
+                                 }
                                  if (json) {
                                      printJson(out, d.file.extension, d.code, data);
                                      printCurvesJson(out, source, data);

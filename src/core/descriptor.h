@@ -86,6 +86,33 @@ struct GeometryLink {
     int page = 0;  // negative: the window keeps the page it shows
 };
 
+// Radio buttons under the inputs (a feed type, say); clicking one computes at
+// once. The buttons' states follow the typed inputs in the values handed to
+// `compute`, 1 for the checked button and 0 for the others, and read "1" or
+// "0" as field texts. The first button is checked when the window is made.
+struct ChoiceButton {
+    std::string name;  // object name, e.g. "Cabo"; set by name on the command line
+    std::string caption;
+};
+
+struct ChoiceGroup {
+    std::string caption;
+    std::vector<ChoiceButton> buttons;
+    // The values of the buttons with button `checked` checked.
+    std::vector<long double> values(std::size_t checked) const
+    {
+        std::vector<long double> v(buttons.size(), 0);
+        if (checked < v.size()) v[checked] = 1;
+        return v;
+    }
+    int indexOf(const std::string& name) const
+    {
+        for (std::size_t i = 0; i < buttons.size(); ++i)
+            if (buttons[i].name == name) return static_cast<int>(i);
+        return -1;
+    }
+};
+
 // How a calculator words and binds its "Gráfico &2D" command where it
 // differs from the template.
 struct Graphics2dCommand {
@@ -128,6 +155,7 @@ struct CalculatorDescriptor {
     // The input beside which a "..." button opens the calculator's pick-list
     // dialog (which dialog, and what it writes, is the dialog's own table).
     std::optional<std::string> pickListBeside;
+    std::optional<ChoiceGroup> choices;
     std::vector<ResultRow> results;
     // Fields whose key presses forget the file name and enable every command;
     // empty means every input. The window itself always has the rule.

@@ -45,6 +45,9 @@ struct CurveChart {
     std::string name;                      // in exported data
     std::vector<std::string> seriesNames;  // in the legend and in exported data
     std::function<std::vector<CurvePoint>(const FieldTexts&)> points;
+    // The message that stops the chart's command instead, where the fields
+    // cannot give a curve; none for most charts.
+    std::function<std::optional<std::string>(const FieldTexts&)> refusal = {};
 };
 
 // Relative field strength in the direction (θ, φ), radians; not normalised.

@@ -38,6 +38,8 @@ void CalculatorWindow::calculate()
     std::vector<long double> values;
     for (const InputRow& row : descriptor_.inputs)
         values.push_back(fieldValue(field(q(row.name))->text().toStdString()));
+    const std::vector<long double> chosen = choiceValues();
+    values.insert(values.end(), chosen.begin(), chosen.end());
     const Outcome outcome = descriptor_.compute(values);
     for (const std::string& note : outcome.notes) seam().message(this, MessageKind::Information, q(note));
     if (outcome.fault) std::rethrow_exception(outcome.fault);

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -136,6 +137,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorDescriptor& descriptor, QWidg
     buildInputs(inputs);
     buildResults(resultsGroup_);
     layout->addWidget(inputs);
+    if (descriptor_.choices) layout->addWidget(buildChoices(central));
     layout->addWidget(resultsGroup_);
     layout->addStretch();
     setCentralWidget(central);
@@ -211,6 +213,30 @@ void CalculatorWindow::buildInputs(QGroupBox* group)
             edit->installEventFilter(this);
     }
     grid->setColumnStretch(0, 1);
+}
+
+QGroupBox* CalculatorWindow::buildChoices(QWidget* parent)
+{
+    auto* group = new QGroupBox(q(descriptor_.choices->caption), parent);
+    group->setObjectName("Panel1");
+    auto* column = new QVBoxLayout(group);
+    for (const ChoiceButton& button : descriptor_.choices->buttons) {
+        auto* radio = new QRadioButton(q(button.caption), group);
+        radio->setObjectName(q(button.name));
+        radio->setChecked(choices_.empty());
+        // A click computes, whether or not it changes the choice.
+        connect(radio, &QRadioButton::clicked, this, &CalculatorWindow::Calcular1Click);
+        column->addWidget(radio);
+        choices_.push_back(radio);
+    }
+    return group;
+}
+
+std::vector<long double> CalculatorWindow::choiceValues() const
+{
+    std::vector<long double> values;
+    for (const QRadioButton* radio : choices_) values.push_back(radio->isChecked() ? 1 : 0);
+    return values;
 }
 
 QLabel* CalculatorWindow::addResultLabel(const QString& text)
@@ -361,7 +387,10 @@ void CalculatorWindow::keyPressed()
 FieldTexts CalculatorWindow::fieldTexts() const
 {
     return [this](std::string_view name) {
-        const QLineEdit* f = field(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        for (const QRadioButton* radio : choices_)
+            if (radio->objectName() == wanted) return std::string(radio->isChecked() ? "1" : "0");
+        const QLineEdit* f = field(wanted);
         return f ? f->text().toStdString() : std::string();
     };
 }

@@ -12,6 +12,7 @@
 #include "core/descriptor.h"
 
 class QGroupBox;
+class QRadioButton;
 
 namespace ondarel {
 
@@ -56,6 +57,8 @@ private:
 
     void buildInputs(QGroupBox* group);
     void buildResults(QGroupBox* group);
+    QGroupBox* buildChoices(QWidget* parent);
+    std::vector<long double> choiceValues() const;  // 1 checked, 0 not, by button
     void buildMenusAndToolBar();
     void buildStatusBar();
     void resetToFresh();
@@ -83,6 +86,7 @@ private:
     std::map<QString, QAction*> actions_;  // by object name, menu items and top menus
     std::set<QString> idleActions_;        // menu items that never act and stay disabled
     QLabel* statusPanel_ = nullptr;
+    std::vector<QRadioButton*> choices_;
 };
 
 }  // namespace ondarel

@@ -107,6 +107,11 @@ void ChartPanel::setSeriesTitle(int series, const QString& title)
     series_.at(static_cast<std::size_t>(series))->setName(title);
 }
 
+void ChartPanel::setSeriesColor(int series, const QColor& color)
+{
+    series_.at(static_cast<std::size_t>(series))->setPen(QPen(color, 1.5));
+}
+
 QString ChartPanel::seriesTitle(int series) const { return series_.at(static_cast<std::size_t>(series))->name(); }
 
 void ChartPanel::setLeftAxisAutomatic()

@@ -33,6 +33,7 @@ public:
     void setAxisTicks(Qt::Orientation axis, int count, const QString& labelFormat);
     void setLegendVisible(bool visible);
     void setSeriesTitle(int series, const QString& title);
+    void setSeriesColor(int series, const QColor& color);
 
     // Series: index 0 exists from the start; more can be added.
     int addSeries(const QString& title, const QColor& color);

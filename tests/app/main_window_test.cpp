@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         CatalogueCase{{A, "Abertura", "Retangular", "Modo TE10"}, "TForm27", true},
         CatalogueCase{{A, "Abertura", "Circular", "Uniforme"}, "TForm26", true},
         CatalogueCase{{A, "Abertura", "Circular", "Modo TE11"}, "TForm30", true},
-        CatalogueCase{{A, M, "Retangular"}, "TForm16", false}, CatalogueCase{{A, M, "Circular"}, "TForm17", false},
+        CatalogueCase{{A, M, "Retangular"}, "TForm16", true}, CatalogueCase{{A, M, "Circular"}, "TForm17", true},
         CatalogueCase{{A, M, R, "Retangular"}, "TForm18", false},
         CatalogueCase{{A, M, R, "Circular"}, "TForm21", false}, CatalogueCase{{A, M, R, "Yagi-Uda"}, "TForm20", false},
         CatalogueCase{{A, M, R, "Log-Periodico"}, "TForm19", false}, CatalogueCase{{E, "Casador T"}, "TForm31", true},

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -276,6 +277,56 @@ TEST(Screenshots, GeometryPages)
         for (int page = 0; page < w->pages()->count(); ++page) {
             w->showPage(page);
             save(w, QString("geometry_%1_page%2_dpr%3").arg(windowClass).arg(page).arg(w->devicePixelRatio()));
+        }
+    }
+}
+
+// The two patches, computed with the line feed, and every page of their diagrams.
+TEST(Screenshots, MicrostripPatches)
+{
+    if (shotDir().isEmpty()) GTEST_SKIP() << "set ONDAREL_SCREENSHOT_DIR to take pictures";
+    SeamScope scope;
+    struct Shot {
+        const char* windowClass;
+        const char* patternClass;
+        std::vector<std::pair<QString, QString>> inputs;
+        const char* name;
+    };
+    const Shot shots[] = {
+        {"TForm16",
+         "TForm22",
+         {{"Freq", "10"},
+          {"constdiel", "2.2"},
+          {"altura", "0.1588"},
+          {"Tangente", "0.0009"},
+          {"Imped", "50"},
+          {"condut", "58000000"},
+          {"Angulo", "30"},
+          {"VSW", "2"}},
+         "patch_rect"},
+        {"TForm17",
+         "TForm24",
+         {{"freq", "10"},
+          {"constdiel2", "2.2"},
+          {"altura2", "0.1588"},
+          {"TanPerda2", "0.0009"},
+          {"ImpRes", "50"},
+          {"condut2", "58000000"},
+          {"VSW", "2"}},
+         "patch_circ"},
+    };
+    for (const Shot& shot : shots) {
+        CalculatorWindow* w = openCalculator(shot.windowClass);
+        for (const auto& [field, value] : shot.inputs) type(w, field, value);
+        if (auto* strip = w->findChild<QRadioButton*>("Strip")) strip->click();
+        trigger(w, "Calcular1");
+        save(w, shot.name);
+        trigger(w, "Grafico2D1");
+        auto* pattern = dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find(shot.patternClass));
+        ASSERT_NE(pattern, nullptr);
+        for (int page = 0; page < pattern->pages()->count(); ++page) {
+            pattern->pages()->setCurrentIndex(page);
+            save(pattern, QString("%1_page%2").arg(shot.name).arg(page));
         }
     }
 }

@@ -113,6 +113,26 @@ INSTANTIATE_TEST_SUITE_P(
                 1,
                 "O ângulo de Passo fora dos parâmetros!\n"}));
 
+// A radio button is set by its object name: Strip=1 selects the line feed.
+INSTANTIATE_TEST_SUITE_P(
+    Patches, CommandLine,
+    ::testing::Values(
+        CliCase{{"run", "mcr", "Freq=10", "constdiel=2.2", "altura=0.1588", "Tangente=0.0009", "Imped=50", "condut=5.8e7",
+                 "Angulo=0", "VSW=2", "Strip=1"},
+                0,
+                "Dielefet=1.972\nComp=0.906\nLargura=1.186\nimpedancia=228.411\nImpCarac=26.018\nQtotal=13.204\n"
+                "Diretiv=6.775\nLargBanda=5.355\nEficiencia=98.262\nDista=0.313\ndistancia=\n"},
+        CliCase{{"run", "mcr", "Freq=10", "constdiel=2.2", "altura=0.1588", "Tangente=0.0009", "Imped=50", "condut=5.8e7",
+                 "Angulo=0", "VSW=2", "Cabo=1"},
+                0,
+                "Dielefet=1.972\nComp=0.906\nLargura=1.186\nimpedancia=151.789\nImpCarac=26.018\nQtotal=13.204\n"
+                "Diretiv=6.775\nLargBanda=5.355\nEficiencia=98.262\nDista=\ndistancia=0.000\n"},
+        CliCase{{"run", "mcr", "Strip=x"}, 2, ""},
+        CliCase{{"run", "mcc", "freq=10", "constdiel2=2.2", "altura2=0.1588", "TanPerda2=0.0009", "ImpRes=1e6",
+                 "condut2=5.8e7", "VSW=2"},
+                3,
+                "Erro de operação com dados do tipo real !\n"}));
+
 class CommandLineFiles : public ::testing::Test {
 protected:
     fs::path dir = fs::temp_directory_path() / ("ondarel_cli_" + std::to_string(::getpid()));

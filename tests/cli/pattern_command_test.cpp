@@ -71,7 +71,7 @@ TEST(PatternCommand, RefusesWhatItCannotDraw)
     const Case cases[] = {
         {{"pattern"}, "usage"},
         {{"pattern", "xyz"}, "no pattern for 'xyz'"},
-        {{"pattern", "mcr"}, "no pattern for 'mcr'"},  // not built yet
+        {{"pattern", "mar"}, "no pattern for 'mar'"},  // not built yet
         {{"pattern", "dip", "input1=abc"}, "Valor inválido !"},
         {{"pattern", "dip", "output9=1"}, "unknown input 'output9'"},
         {{"pattern", "aec", "input3"}, "unknown input 'input3'"},
@@ -228,6 +228,26 @@ TEST(PatternCommand, FiniteDipoleCurvesInJsonAndTheirFaults)
     EXPECT_EQ(noRadius.status, kFault);
     EXPECT_EQ(noRadius.out, "Erro de operação com dados do tipo real !\n");
 }
+
+TEST(PatternCommand, PatchChartsPrintTheirSeriesOrWhyTheyHaveNone)
+{
+    const std::vector<std::string> design = {"pattern", "mcr",     "Freq=10",      "constdiel=2.2", "altura=0.1588",
+                                             "Tangente=0.0009", "Imped=50", "condut=5.8e7", "Angulo=0", "VSW=2"};
+    const Ran cable = runTool(design);
+    EXPECT_EQ(cable.status, 0);
+    for (const char* piece : {"# planes\nx,Plano E,Plano H\n1,", "# input-resistance\nx,Rin\n0,151.789",
+                              "# resonance-resistance\nPonto de Alimentação para Ressonância com Alimentação de "
+                              "Microfita Inválida!!\n"})
+        EXPECT_NE(cable.out.find(piece), std::string::npos) << piece;
+    std::vector<std::string> line = design;
+    line.push_back("Strip=1");
+    EXPECT_NE(runTool(line).out.find("# resonance-resistance\nx,Rr\n1.0101"), std::string::npos);
+    const Ran disc = runTool({"pattern", "mcc", "freq=10", "constdiel2=2.2", "altura2=0.1588", "TanPerda2=0.0009",
+                              "ImpRes=50", "condut2=5.8e7", "VSW=2"});
+    EXPECT_EQ(disc.status, 0);
+    EXPECT_NE(disc.out.find("# planes\nx,Plano E,Plano H\n"), std::string::npos);
+}
+
 
 }  // namespace
 }  // namespace ondarel::cli

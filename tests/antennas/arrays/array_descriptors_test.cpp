@@ -187,7 +187,7 @@ TEST(ArrayDescriptors, TwoLineLabelsKeepTheirBreak)
 
 TEST(ArrayDescriptors, LeaveOtherCalculatorsAlone)
 {
-    const CalculatorDescriptor& d = *findByWindowClass("TForm16");
+    const CalculatorDescriptor& d = *findByWindowClass("TForm18");
     EXPECT_FALSE(d.implemented());
     EXPECT_TRUE(d.inputs.empty());
     EXPECT_TRUE(d.sheet.empty());
