@@ -79,9 +79,10 @@ const CalculatorDescriptor* findByCode(int code)
 const PatternSource* patternSourceFor(int code, std::string_view patternWindow)
 {
     const CalculatorDescriptor* d = findByCode(code);
-    if (!d || !d->pattern || d->pattern->windowClass != patternWindow || !d->pattern->source.polarTables)
-        return nullptr;
-    return &d->pattern->source;
+    if (!d || !d->pattern || d->pattern->windowClass != patternWindow) return nullptr;
+    const PatternSource& source = d->pattern->source;
+    if (!source.polarTables && source.curveCharts.empty()) return nullptr;
+    return &source;
 }
 
 }  // namespace ondarel

@@ -144,6 +144,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorDescriptor& descriptor, QWidg
     buildStatusBar();
     installEventFilter(this);
 
+    if (descriptor_.writesCodeOnCreation) WindowRegistry::instance().setWindowCode(descriptor_.code);
     for (const InputRow& row : descriptor_.inputs) field(q(row.name))->setText(q(row.defaultText));
     resetToFresh();
     for (const std::string& name : descriptor_.resultsEnabledAtStart) field(q(name))->setEnabled(true);
@@ -154,6 +155,19 @@ QLineEdit* CalculatorWindow::field(const QString& name) const
 {
     const auto it = fields_.find(name);
     return it == fields_.end() ? nullptr : it->second;
+}
+
+QComboBox* CalculatorWindow::list(const QString& name) const
+{
+    const auto it = lists_.find(name);
+    return it == lists_.end() ? nullptr : it->second;
+}
+
+QString CalculatorWindow::shownText(const QString& name) const
+{
+    if (const QLineEdit* f = field(name)) return f->text();
+    if (const QComboBox* l = list(name)) return l->currentText();
+    return {};
 }
 
 // The inputs in the order the form shows them.
@@ -232,6 +246,18 @@ void CalculatorWindow::buildResults(QGroupBox* group)
             ++line;
         }
         grid->addWidget(addResultLabel(q(row.label)), line, 0);
+        if (row.kind == ResultKind::List) {
+            for (const std::string& name : row.fields) {
+                auto* items = new QComboBox(group);
+                items->setObjectName(q(name));
+                items->setMinimumWidth(120);
+                grid->addWidget(items, line, 1);
+                lists_[items->objectName()] = items;
+                resultWidgets_.push_back(items);
+            }
+            ++line;
+            continue;
+        }
         for (std::size_t i = 0; i < row.fields.size(); ++i) {
             if (i > 0 && row.columnHeads.empty())
                 grid->addWidget(addResultLabel(q(row.joiner)), line, 2 * static_cast<int>(i), Qt::AlignHCenter);
@@ -339,6 +365,8 @@ void CalculatorWindow::enableEveryCommand()
 void CalculatorWindow::enableResults()
 {
     for (QWidget* w : resultWidgets_) w->setEnabled(true);
+    for (auto& [name, items] : lists_)
+        if (items->count() > 0) items->setCurrentIndex(0);
     enableEveryCommand();
 }
 
@@ -346,6 +374,7 @@ void CalculatorWindow::clearAndDisableResults()
 {
     for (QWidget* w : resultWidgets_) w->setEnabled(false);
     for (auto& [name, edit] : fields_) edit->clear();
+    for (auto& [name, items] : lists_) items->clear();
     for (QToolButton* b : speedButtons_) b->setEnabled(false);
     for (auto& [name, action] : actions_) action->setEnabled(false);
 }
@@ -361,8 +390,7 @@ void CalculatorWindow::keyPressed()
 FieldTexts CalculatorWindow::fieldTexts() const
 {
     return [this](std::string_view name) {
-        const QLineEdit* f = field(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-        return f ? f->text().toStdString() : std::string();
+        return shownText(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))).toStdString();
     };
 }
 
