@@ -27,6 +27,10 @@ const std::vector<std::pair<std::string, std::vector<long double>>> kInputs = {
     {"aec", {300, 0.1L, 0.001L, 57600000, 2}},
     {"mng", {300, 1.76L, 12.5L, 0.05L, 0.01L}},
     {"mag", {300, 50, 13, 1}},
+    {"yud", {300, 20, 0.005L}},
+    {"lpc", {300, 10}},
+    {"lgp", {300, 100, 1, 0.9L, 0.15L}},
+    {"lgp", {3000, 100, 1, 0.964L, 0.178L}},  // about 100 elements
 };
 
 void Calculate(benchmark::State& state, const std::string& extension, std::vector<long double> inputs)
@@ -42,7 +46,8 @@ void Calculate(benchmark::State& state, const std::string& extension, std::vecto
 const bool registered = [] {
     for (const auto& [extension, inputs] : kInputs)
         benchmark::RegisterBenchmark(
-            ("Calculate/" + extension + (extension == "lin" ? "/L=" + std::to_string(double(inputs[1])) : "")).c_str(),
+            ("Calculate/" + extension + (extension == "lgp" ? "/fmax=" + std::to_string(int(inputs[0])) : "") +
+             (extension == "lin" ? "/L=" + std::to_string(double(inputs[1])) : "")).c_str(),
             Calculate, extension, inputs);
     return true;
 }();

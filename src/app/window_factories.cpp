@@ -6,6 +6,7 @@
 #include "framework/pick_list_dialog.h"
 #include "framework/window_registry.h"
 #include "plots/aperture_pattern_window.h"
+#include "plots/element_count_window.h"
 #include "plots/array_pattern_window.h"
 #include "plots/pattern_3d_window.h"
 #include "plots/finite_dipole_window.h"
@@ -29,6 +30,7 @@ void registerWindows()
     registry.registerWindow("TForm28", [] { return new ArrayPatternWindow; });
     registry.registerWindow("TForm39", [] { return new AperturePatternWindow; });
     registry.registerWindow("TForm38", [] { return new FiniteDipoleWindow; });
+    registry.registerWindow("TForm25", [] { return new ElementCountWindow; });
     registry.registerWindow("Tfrmprint", [] { return new PrintWindow; });
     registry.registerWindow("TfrmZB", [] { return new Pattern3dWindow; });
     for (const char* dialog : {"TDialogMenu1", "TDialogMenu2", "TDialogMenu3"})

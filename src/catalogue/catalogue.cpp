@@ -14,8 +14,11 @@
 #include "antennas/wire/axial_helix.h"
 #include "antennas/wire/finite_dipole.h"
 #include "antennas/wire/infinitesimal_dipole.h"
+#include "antennas/wire/log_periodic_dipoles.h"
 #include "antennas/wire/normal_helix.h"
 #include "antennas/wire/small_loop.h"
+#include "antennas/wire/yagi_uda_dipoles.h"
+#include "antennas/wire/yagi_uda_loops.h"
 #include "catalogue/unbuilt_calculators.h"
 #include "matching/folded_dipole.h"
 #include "matching/gamma_match.h"
@@ -31,8 +34,8 @@ std::vector<CalculatorDescriptor> build()
 {
     return {
         infinitesimalDipoleCalculator(), finiteDipoleCalculator(),        smallLoopCalculator(),
-        axialHelixCalculator(),          normalHelixCalculator(),         unbuiltCalculator("TForm29"),
-        unbuiltCalculator("TForm14"),    unbuiltCalculator("TForm15"),    broadsideArrayCalculator(),
+        axialHelixCalculator(),          normalHelixCalculator(),         yagiUdaLoopsCalculator(),
+        yagiUdaDipolesCalculator(),    logPeriodicDipolesCalculator(),    broadsideArrayCalculator(),
         endFireArrayCalculator(),        hansenWoodyardArrayCalculator(), phasedArrayCalculator(),
         planarArrayCalculator(),         rectangularApertureUniformCalculator(),    rectangularApertureTe10Calculator(),
         circularApertureUniformCalculator(),    circularApertureTe11Calculator(),    unbuiltCalculator("TForm16"),
