@@ -17,20 +17,22 @@ namespace {
 
 constexpr int kOwnCode = 25;
 
-// A chart page: tab, menu entry, left axis, and the fixed ranges its command
-// sets (a negative minimum leaves the form's range alone).
+// A chart page: tab, left axis, the fixed ranges its command sets, and tick
+// counts that put the labels on round numbers.
 struct ChartPage {
     const char* tab;
     const char* chartName;
     const char* leftTitle;
     double bottomMin, bottomMax, leftMin, leftMax;
+    int bottomTicks, leftTicks;
+    const char* bottomFormat;
 };
 
 const std::array<ChartPage, 4> kPages = {{
-    {"Ganho(dB) x N", "Chart1", "Ganho (dB)", 2, 20, 2, 20},
-    {"Comp. Ótimo x N", "Chart2", "Comprimento Ótimo da Antena (Lambda)", 2, 22, 0, 10},
-    {"LFPV x N", "Chart3", "Largura de Feixe Plano Vertical (Graus)", 2.5, 22, 0, 100},
-    {"LFPH x N", "Chart4", "Largura de Feixe Plano Horizontal (Graus)", 2.5, 22, 0, 100},
+    {"Ganho(dB) x N", "Chart1", "Ganho (dB)", 2, 20, 2, 20, 10, 10, "%.0f"},
+    {"Comp. Ótimo x N", "Chart2", "Comprimento Ótimo da Antena (Lambda)", 2, 22, 0, 10, 11, 11, "%.0f"},
+    {"LFPV x N", "Chart3", "Largura de Feixe Plano Vertical (Graus)", 2.5, 22, 0, 100, 14, 11, "%.1f"},
+    {"LFPH x N", "Chart4", "Largura de Feixe Plano Horizontal (Graus)", 2.5, 22, 0, 100, 14, 11, "%.1f"},
 }};
 const char* kMenuCaptions[4] = {"Ganho (dB) x N", "Comp. Ótimo x N", "LFPV x N", "LFPH x N"};
 
@@ -54,6 +56,8 @@ ElementCountWindow::ElementCountWindow(QWidget* parent) : QMainWindow(parent), p
         chart->setLegendVisible(false);
         chart->setBottomAxisFixed(page.bottomMin, page.bottomMax);
         chart->setLeftAxisFixed(page.leftMin, page.leftMax);
+        chart->setAxisTicks(Qt::Horizontal, page.bottomTicks, page.bottomFormat);
+        chart->setAxisTicks(Qt::Vertical, page.leftTicks, "%.0f");
         charts_[i] = chart;
         pages_->addTab(chart, page.tab);
         connect(chart, &ChartPanel::clicked, this, [this, i] { curveCommand(i); });
