@@ -4,6 +4,7 @@
 
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "plots/element_count_window.h"
@@ -152,6 +153,59 @@ TEST_F(YagiWindows, ChartsRefuseNoElementsAndFaultOnOneElement)
         EXPECT_EQ(seam.messageTexts(), k.messages) << k.n;
         for (std::size_t i = 0; i < 4; ++i) EXPECT_TRUE(charts()->curveChart(i)->points().empty());
     }
+}
+
+TEST_F(YagiWindows, ProjectFilesKeepTheInputsAndReopenWithTheirDecimals)
+{
+    struct Case {
+        const char* calculator;
+        const char* file;
+        const char* preset;
+        const char* saveFilter;
+        std::vector<std::pair<const char*, const char*>> typed, reopened;
+        const char* result;  // output1 after reopening
+    };
+    const Case cases[] = {
+        {"TForm14",
+         "a.yud",
+         "YagiUda1.yud",
+         "Projetos de antenas|*.yud|Todos os arquivos [*.*]|*.*",
+         {{"input1", "300"}, {"input2", "10"}, {"input3", "0.005"}},
+         {{"input1", "300.000"}, {"input2", "10.000"}, {"input3", "0.005"}},
+         "6"},
+        {"TForm29",
+         "b.lpc",
+         "LoopCir1.lpc",
+         "Projetos de Antenas [*.lpc]|*.lpc|Todos os arquivos [*.*]|*.*",
+         {{"input1", "300"}, {"input2", "10"}},
+         {{"input1", "300.00"}, {"input2", "10.00"}},
+         "6"},
+        {"TForm15",
+         "c.lgp",
+         "LogPer1.lgp",
+         "Projetos de antenas|*.lgp|Todos os arquivos [*.*]|*.*",
+         {{"input1", "300"}, {"input2", "100"}, {"input3", "1"}, {"input4", "0.9"}, {"input5", "0.15"}},
+         {{"input1", "300.000"}, {"input4", "0.900"}, {"input5", "0.150"}},
+         "16"},
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        seam.savePresets.clear();
+        seam.saveFilters.clear();
+        CalculatorWindow* w = openCalculator(c.calculator);
+        for (const auto& [field, keys] : c.typed) type(w, field, keys);
+        seam.saveAnswers.push_back(dir.filePath(c.file));
+        trigger(w, "SalvarComo1");
+        EXPECT_EQ(seam.savePresets, std::vector<QString>{c.preset});
+        EXPECT_EQ(seam.saveFilters, std::vector<QString>{c.saveFilter});
+        trigger(w, "Novo1");
+        seam.openAnswers.push_back(dir.filePath(c.file));
+        trigger(w, "Abrir1");
+        EXPECT_EQ(statusText(w), QString("Ondarel[ %1 ]").arg(c.file));
+        for (const auto& [field, shown] : c.reopened) EXPECT_EQ(text(w, field), shown) << c.calculator << field;
+        EXPECT_EQ(text(w, "output1"), c.result);
+    }
+    EXPECT_TRUE(seam.messages.empty());
 }
 
 }  // namespace
