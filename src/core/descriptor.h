@@ -149,6 +149,9 @@ struct CalculatorDescriptor {
     // Menu shortcuts of this window where they differ from the template, by
     // menu item object name ("Novo1" -> "Ctrl+N").
     std::vector<std::pair<std::string, std::string>> shortcuts;
+    // Menu captions of this window where they differ from the template, by
+    // menu item object name ("Sobre1" -> "So&bre...").
+    std::vector<std::pair<std::string, std::string>> menuCaptions;
     Graphics2dCommand graphics2d;
 
     std::vector<SheetText> sheet;

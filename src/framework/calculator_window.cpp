@@ -298,6 +298,8 @@ void CalculatorWindow::buildMenusAndToolBar()
             const bool graphics2d = item.handler == &CalculatorWindow::Grafico2D1Click;
             QString caption = own ? QString(own->caption) : item.caption;
             if (graphics2d && !own) caption = q(descriptor_.graphics2d.menuCaption);
+            for (const auto& [name, text] : descriptor_.menuCaptions)
+                if (name == item.objectName) caption = q(text);
             QAction* action = m->addAction(caption);
             action->setObjectName(item.objectName);
             QString shortcut = own ? own->shortcut : item.shortcut;

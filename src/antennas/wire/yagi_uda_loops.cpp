@@ -62,6 +62,7 @@ CalculatorDescriptor yagiUdaLoopsCalculator()
         {"input2", "Ganho (dB):", "", ""},
     };
     d.keyPressFields = {"input1"};
+    d.menuCaptions = {{"Sobre1", "So&bre..."}};
     d.results = {
         {"Número de elementos:", {"output1"}, {}},
         {"Raio (cm) e comprimento do loop  refletor (m):", {"Edit1", "Edit2"}, {}, ""},

@@ -205,6 +205,7 @@ TEST_F(YagiWindows, ProjectFilesKeepTheInputsAndReopenWithTheirDecimals)
         for (const auto& [field, shown] : c.reopened) EXPECT_EQ(text(w, field), shown) << c.calculator << field;
         EXPECT_EQ(text(w, "output1"), c.result);
     }
+    EXPECT_EQ(menuItem(openCalculator("TForm29"), "Sobre1")->text(), "So&bre...");
     EXPECT_TRUE(seam.messages.empty());
 }
 
