@@ -30,6 +30,10 @@ const std::vector<std::pair<std::string, std::vector<long double>>> kInputs = {
     {"mcr", {10, 2.2L, 0.1588L, 0.0009L, 50, 30, 5.8e7L, 2, 1, 0}},  // coaxial feed
     {"mcr", {10, 2.2L, 0.1588L, 0.0009L, 50, 30, 5.8e7L, 2, 0, 1}},  // line feed
     {"mcc", {10, 2.2L, 0.1588L, 0.0009L, 50, 5.8e7L, 2}},
+    {"yud", {300, 20, 0.005L}},
+    {"lpc", {300, 10}},
+    {"lgp", {300, 100, 1, 0.9L, 0.15L}},
+    {"lgp", {3000, 100, 1, 0.964L, 0.178L}},  // about 100 elements
 };
 
 void Calculate(benchmark::State& state, const std::string& extension, std::vector<long double> inputs)
@@ -45,7 +49,8 @@ void Calculate(benchmark::State& state, const std::string& extension, std::vecto
 const bool registered = [] {
     for (const auto& [extension, inputs] : kInputs)
         benchmark::RegisterBenchmark(
-            ("Calculate/" + extension + (extension == "lin" ? "/L=" + std::to_string(double(inputs[1])) : "")).c_str(),
+            ("Calculate/" + extension + (extension == "lgp" ? "/fmax=" + std::to_string(int(inputs[0])) : "") +
+             (extension == "lin" ? "/L=" + std::to_string(double(inputs[1])) : "")).c_str(),
             Calculate, extension, inputs);
     return true;
 }();

@@ -143,4 +143,16 @@ void PatchDiagrams(benchmark::State& state)
 }
 BENCHMARK(PatchDiagrams)->Arg(16)->Arg(17)->Unit(benchmark::kMillisecond);
 
+// The four Yagi-Uda element-count charts around N = 6. Budget: under 20 ms.
+void ElementCountCharts(benchmark::State& state)
+{
+    const ondarel::PatternSource& source = *ondarel::patternSourceFor(14, "TForm25");
+    const ondarel::FieldTexts texts = [](std::string_view name) -> std::string {
+        return name == "output1" ? "6" : "";
+    };
+    for (auto _ : state)
+        for (const auto& chart : source.curveCharts) benchmark::DoNotOptimize(chart.points(texts));
+}
+BENCHMARK(ElementCountCharts)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

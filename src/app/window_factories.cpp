@@ -7,6 +7,7 @@
 #include "framework/window_registry.h"
 #include "geometry/geometry_picture_window.h"
 #include "plots/aperture_pattern_window.h"
+#include "plots/element_count_window.h"
 #include "plots/array_pattern_window.h"
 #include "plots/pattern_3d_window.h"
 #include "plots/finite_dipole_window.h"
@@ -33,6 +34,7 @@ void registerWindows()
     registry.registerWindow("TForm38", [] { return new FiniteDipoleWindow; });
     registry.registerWindow("TForm22", [] { return new PatchPatternWindow(22); });
     registry.registerWindow("TForm24", [] { return new PatchPatternWindow(24); });
+    registry.registerWindow("TForm25", [] { return new ElementCountWindow; });
     registry.registerWindow("Tfrmprint", [] { return new PrintWindow; });
     registry.registerWindow("TfrmZB", [] { return new Pattern3dWindow; });
     for (const GeometryWindowSpec& spec : geometryWindows()) {

@@ -16,8 +16,11 @@
 #include "antennas/wire/axial_helix.h"
 #include "antennas/wire/finite_dipole.h"
 #include "antennas/wire/infinitesimal_dipole.h"
+#include "antennas/wire/log_periodic_dipoles.h"
 #include "antennas/wire/normal_helix.h"
 #include "antennas/wire/small_loop.h"
+#include "antennas/wire/yagi_uda_dipoles.h"
+#include "antennas/wire/yagi_uda_loops.h"
 #include "catalogue/unbuilt_calculators.h"
 #include "matching/folded_dipole.h"
 #include "matching/gamma_match.h"
@@ -33,8 +36,8 @@ std::vector<CalculatorDescriptor> build()
 {
     return {
         infinitesimalDipoleCalculator(), finiteDipoleCalculator(),        smallLoopCalculator(),
-        axialHelixCalculator(),          normalHelixCalculator(),         unbuiltCalculator("TForm29"),
-        unbuiltCalculator("TForm14"),    unbuiltCalculator("TForm15"),    broadsideArrayCalculator(),
+        axialHelixCalculator(),          normalHelixCalculator(),         yagiUdaLoopsCalculator(),
+        yagiUdaDipolesCalculator(),    logPeriodicDipolesCalculator(),    broadsideArrayCalculator(),
         endFireArrayCalculator(),        hansenWoodyardArrayCalculator(), phasedArrayCalculator(),
         planarArrayCalculator(),         rectangularApertureUniformCalculator(),    rectangularApertureTe10Calculator(),
         circularApertureUniformCalculator(),    circularApertureTe11Calculator(),    rectangularPatchCalculator(),
@@ -81,9 +84,10 @@ const CalculatorDescriptor* findByCode(int code)
 const PatternSource* patternSourceFor(int code, std::string_view patternWindow)
 {
     const CalculatorDescriptor* d = findByCode(code);
-    if (!d || !d->pattern || d->pattern->windowClass != patternWindow || !d->pattern->source.polarTables)
-        return nullptr;
-    return &d->pattern->source;
+    if (!d || !d->pattern || d->pattern->windowClass != patternWindow) return nullptr;
+    const PatternSource& source = d->pattern->source;
+    if (!source.polarTables && source.curveCharts.empty()) return nullptr;
+    return &source;
 }
 
 }  // namespace ondarel

@@ -98,6 +98,11 @@ void print(std::ostream& out, bool json, const Texts& inputs, const Outcome* out
         if (outcome) {
             if (outcome->refusal) out << *outcome->refusal << "\n";
             for (const auto& [name, text] : outcome->results) out << name << "=" << text << "\n";
+            for (const auto& [name, items] : outcome->lists) {
+                out << name << "=";
+                for (std::size_t i = 0; i < items.size(); ++i) out << (i ? ";" : "") << items[i];
+                out << "\n";
+            }
         }
         return;
     }
@@ -117,6 +122,16 @@ void print(std::ostream& out, bool json, const Texts& inputs, const Outcome* out
         out << "]";
         if (outcome->refusal) out << ", \"refusal\": " << jsonQuoted(*outcome->refusal);
         if (!fault) out << ", \"results\": " << object(outcome->results);
+        if (!fault && !outcome->lists.empty()) {
+            out << ", \"lists\": {";
+            for (std::size_t l = 0; l < outcome->lists.size(); ++l) {
+                const auto& [name, items] = outcome->lists[l];
+                out << (l ? ", " : "") << jsonQuoted(name) << ": [";
+                for (std::size_t i = 0; i < items.size(); ++i) out << (i ? ", " : "") << jsonQuoted(items[i]);
+                out << "]";
+            }
+            out << "}";
+        }
     }
     out << "}\n";
 }

@@ -81,7 +81,9 @@ struct PatternData {
 
 const PatternSource* sourceOf(const CalculatorDescriptor* d)
 {
-    if (!d || !d->pattern || !d->pattern->source.polarTables) return nullptr;
+    if (!d || !d->pattern) return nullptr;
+    const PatternSource& source = d->pattern->source;
+    if (!source.polarTables && source.curveCharts.empty()) return nullptr;
     return &d->pattern->source;
 }
 
@@ -202,6 +204,31 @@ void printMessage(std::ostream& out, bool json, const char* key, const std::stri
         out << message << "\n";
 }
 
+// A calculator whose diagrams are curve charts only (the element-count
+// charts): each chart's check first, then its points.
+int printCurvesOnly(const CalculatorDescriptor& d, const PatternSource& source, const FieldTexts& read, bool json,
+                    std::ostream& out)
+{
+    PatternData data;
+    for (const CurveChart& chart : source.curveCharts) {
+        if (chart.refusal)
+            if (const auto message = chart.refusal(read)) {
+                printMessage(out, json, "refusal", *message);
+                return kRefused;
+            }
+        data.refusals.push_back("");
+        data.curves.push_back(chart.points(read));
+    }
+    if (json) {
+        out << "{\"extension\": " << jsonQuoted(d.file.extension) << ", \"code\": " << d.code;
+        printCurvesJson(out, source, data);
+        out << "}\n";
+    } else {
+        printCurvesCsv(out, source, data);
+    }
+    return kComputed;
+}
+
 }  // namespace
 
 int withPatternFields(const std::vector<std::string>& args, bool json, std::ostream& out, std::ostream& err,
@@ -236,6 +263,7 @@ int runPattern(const std::vector<std::string>& args, bool json, std::ostream& ou
     }
     return withPatternFields({args.begin() + 1, args.end()}, json, out, err,
                              [&](const CalculatorDescriptor& d, const PatternSource& source, const FieldTexts& read) {
+                                 if (!source.polarTables) return printCurvesOnly(d, source, read, json, out);
                                  const PolarTables tables = source.polarTables(read);
                                  PatternData data{
                                      source.tableNames[0], source.tableNames[1], tables.left, tables.right, {}, {}, {}};

@@ -51,6 +51,10 @@ struct InputRow {
     std::string joiner;
 };
 
+// What a result field shows: one text, or a list of texts in a drop-down
+// that each computation empties and refills (its first item selected).
+enum class ResultKind { Text, List };
+
 // One line of the results group; two fields stand on one line after "ou".
 struct ResultRow {
     std::string label;
@@ -58,6 +62,7 @@ struct ResultRow {
     std::vector<std::string> columnHeads;  // captions above the fields, if any
     std::string joiner = "ou";             // between two fields without column heads
     std::string prefix;                    // just before the first field ("j" before a reactance)
+    ResultKind kind = ResultKind::Text;
 };
 
 // One text of the printed data sheet: a fixed text, or the displayed text of
@@ -129,6 +134,8 @@ struct Outcome {
     std::optional<std::string> refusal;
     std::vector<std::string> notes;
     std::vector<std::pair<std::string, std::string>> results;  // field, text
+    // List results: field, then its items as displayed, in order.
+    std::vector<std::pair<std::string, std::vector<std::string>>> lists;
     std::exception_ptr fault;
 };
 
@@ -146,6 +153,9 @@ struct CalculatorDescriptor {
     ProjectFileSpec file;     // stores the first file.valueCount() inputs, in order
     ClosePolicy closePolicy = ClosePolicy::Free;
     CommandSet commands = CommandSet::Antenna;
+    // Creating the window makes its code the current window code (before any
+    // dialog or chart window it opens reads it).
+    bool writesCodeOnCreation = false;
     std::string inputsCaption = "Entrada de dados:";
 
     std::vector<InputRow> inputs;
@@ -167,6 +177,9 @@ struct CalculatorDescriptor {
     // Menu shortcuts of this window where they differ from the template, by
     // menu item object name ("Novo1" -> "Ctrl+N").
     std::vector<std::pair<std::string, std::string>> shortcuts;
+    // Menu captions of this window where they differ from the template, by
+    // menu item object name ("Sobre1" -> "So&bre...").
+    std::vector<std::pair<std::string, std::string>> menuCaptions;
     Graphics2dCommand graphics2d;
 
     std::vector<SheetText> sheet;

@@ -45,8 +45,8 @@ struct CurveChart {
     std::string name;                      // in exported data
     std::vector<std::string> seriesNames;  // in the legend and in exported data
     std::function<std::vector<CurvePoint>(const FieldTexts&)> points;
-    // The message that stops the chart's command instead, where the fields
-    // cannot give a curve; none for most charts.
+    // A check of the caller's fields made before the points are read: its
+    // message is shown instead of the chart. Empty: the chart always draws.
     std::function<std::optional<std::string>(const FieldTexts&)> refusal = {};
 };
 

@@ -26,6 +26,14 @@ struct ResultBinding {
     int decimals = 3;
 };
 
+// A list result: a vector member shown item by item.
+template <class Out>
+struct ListBinding {
+    std::string field;
+    std::vector<long double> Out::*member;
+    int decimals = 3;
+};
+
 // Informational boxes a computation gives on its way, in order; the command
 // goes on after each.
 using Notes = std::vector<std::string>;
@@ -35,9 +43,10 @@ namespace detail {
 template <class In, class Out, class Compute>
 std::function<Outcome(const std::vector<long double>&)> bind(std::vector<long double In::*> inputMembers,
                                                              std::vector<ResultBinding<Out>> writeOrder,
-                                                             Compute compute)
+                                                             Compute compute,
+                                                             std::vector<ListBinding<Out>> lists = {})
 {
-    return [inputMembers, writeOrder, compute](const std::vector<long double>& values) {
+    return [inputMembers, writeOrder, compute, lists](const std::vector<long double>& values) {
         In in{};
         for (std::size_t i = 0; i < inputMembers.size() && i < values.size(); ++i) in.*inputMembers[i] = values[i];
         Outcome outcome;
@@ -58,6 +67,11 @@ std::function<Outcome(const std::vector<long double>&)> bind(std::vector<long do
         const Out& out = std::get<Out>(*checked);
         for (const auto& binding : writeOrder)
             outcome.results.emplace_back(binding.field, formatFixed(out.*binding.member, binding.decimals));
+        for (const auto& list : lists) {
+            std::vector<std::string> items;
+            for (long double item : out.*list.member) items.push_back(formatFixed(item, list.decimals));
+            outcome.lists.emplace_back(list.field, std::move(items));
+        }
         return outcome;
     };
 }
@@ -87,6 +101,18 @@ std::function<Outcome(const std::vector<long double>&)> bindComputation(std::vec
                                      if (const Out* out = std::get_if<Out>(&checked)) shown = out->*notes;
                                      return checked;
                                  });
+}
+
+// A computation with list results beside its single ones.
+template <class In, class Out>
+std::function<Outcome(const std::vector<long double>&)> bindComputation(std::vector<long double In::*> inputMembers,
+                                                                        std::vector<ResultBinding<Out>> writeOrder,
+                                                                        std::vector<ListBinding<Out>> lists,
+                                                                        Checked<Out> (*compute)(const In&))
+{
+    return detail::bind<In, Out>(
+        std::move(inputMembers), std::move(writeOrder), [compute](const In& in, Notes&) { return compute(in); },
+        std::move(lists));
 }
 
 // A computation that gives informational notes on its way.

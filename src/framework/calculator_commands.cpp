@@ -48,6 +48,11 @@ void CalculatorWindow::calculate()
         return;
     }
     for (const auto& [name, text] : outcome.results) field(q(name))->setText(q(text));
+    for (const auto& [name, items] : outcome.lists) {
+        QComboBox* shown = list(q(name));
+        shown->clear();
+        for (const std::string& item : items) shown->addItem(q(item));
+    }
     enableResults();
 }
 
@@ -126,7 +131,7 @@ void CalculatorWindow::printDataSheet()
             for (const SheetText& line : descriptor_.sheet) {
                 const std::string text = line.rule            ? line.rule(fieldTexts())
                                          : line.field.empty() ? line.text
-                                                              : field(q(line.field))->text().toStdString();
+                                                              : shownText(q(line.field)).toStdString();
                 canvas.text(line.x, line.y, text);
             }
             job->end();

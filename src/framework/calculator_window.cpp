@@ -146,6 +146,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorDescriptor& descriptor, QWidg
     buildStatusBar();
     installEventFilter(this);
 
+    if (descriptor_.writesCodeOnCreation) WindowRegistry::instance().setWindowCode(descriptor_.code);
     for (const InputRow& row : descriptor_.inputs) field(q(row.name))->setText(q(row.defaultText));
     resetToFresh();
     for (const std::string& name : descriptor_.resultsEnabledAtStart) field(q(name))->setEnabled(true);
@@ -156,6 +157,19 @@ QLineEdit* CalculatorWindow::field(const QString& name) const
 {
     const auto it = fields_.find(name);
     return it == fields_.end() ? nullptr : it->second;
+}
+
+QComboBox* CalculatorWindow::list(const QString& name) const
+{
+    const auto it = lists_.find(name);
+    return it == lists_.end() ? nullptr : it->second;
+}
+
+QString CalculatorWindow::shownText(const QString& name) const
+{
+    if (const QLineEdit* f = field(name)) return f->text();
+    if (const QComboBox* l = list(name)) return l->currentText();
+    return {};
 }
 
 // The inputs in the order the form shows them.
@@ -258,6 +272,18 @@ void CalculatorWindow::buildResults(QGroupBox* group)
             ++line;
         }
         grid->addWidget(addResultLabel(q(row.label)), line, 0);
+        if (row.kind == ResultKind::List) {
+            for (const std::string& name : row.fields) {
+                auto* items = new QComboBox(group);
+                items->setObjectName(q(name));
+                items->setMinimumWidth(120);
+                grid->addWidget(items, line, 1);
+                lists_[items->objectName()] = items;
+                resultWidgets_.push_back(items);
+            }
+            ++line;
+            continue;
+        }
         for (std::size_t i = 0; i < row.fields.size(); ++i) {
             if (i > 0 && row.columnHeads.empty())
                 grid->addWidget(addResultLabel(q(row.joiner)), line, 2 * static_cast<int>(i), Qt::AlignHCenter);
@@ -298,6 +324,8 @@ void CalculatorWindow::buildMenusAndToolBar()
             const bool graphics2d = item.handler == &CalculatorWindow::Grafico2D1Click;
             QString caption = own ? QString(own->caption) : item.caption;
             if (graphics2d && !own) caption = q(descriptor_.graphics2d.menuCaption);
+            for (const auto& [name, text] : descriptor_.menuCaptions)
+                if (name == item.objectName) caption = q(text);
             QAction* action = m->addAction(caption);
             action->setObjectName(item.objectName);
             QString shortcut = own ? own->shortcut : item.shortcut;
@@ -365,6 +393,8 @@ void CalculatorWindow::enableEveryCommand()
 void CalculatorWindow::enableResults()
 {
     for (QWidget* w : resultWidgets_) w->setEnabled(true);
+    for (auto& [name, items] : lists_)
+        if (items->count() > 0) items->setCurrentIndex(0);
     enableEveryCommand();
 }
 
@@ -372,6 +402,7 @@ void CalculatorWindow::clearAndDisableResults()
 {
     for (QWidget* w : resultWidgets_) w->setEnabled(false);
     for (auto& [name, edit] : fields_) edit->clear();
+    for (auto& [name, items] : lists_) items->clear();
     for (QToolButton* b : speedButtons_) b->setEnabled(false);
     for (auto& [name, action] : actions_) action->setEnabled(false);
 }
@@ -390,8 +421,7 @@ FieldTexts CalculatorWindow::fieldTexts() const
         const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
         for (const QRadioButton* radio : choices_)
             if (radio->objectName() == wanted) return std::string(radio->isChecked() ? "1" : "0");
-        const QLineEdit* f = field(wanted);
-        return f ? f->text().toStdString() : std::string();
+        return shownText(wanted).toStdString();
     };
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The one calculator window: fields, results, tool bar, menus, status bar and
 // commands, all built from a CalculatorDescriptor.
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -23,6 +24,9 @@ public:
 
     const CalculatorDescriptor& descriptor() const { return descriptor_; }
     QLineEdit* field(const QString& name) const;  // input or result field
+    QComboBox* list(const QString& name) const;   // list result
+    // The text a field or list result shows.
+    QString shownText(const QString& name) const;
     // The current project file name; " " stands for none.
     const QString& fileName() const { return fileName_; }
 
@@ -79,6 +83,7 @@ private:
     CalculatorDescriptor descriptor_;
     QString fileName_ = " ";
     std::map<QString, QLineEdit*> fields_;
+    std::map<QString, QComboBox*> lists_;
     QGroupBox* resultsGroup_ = nullptr;
     std::vector<QWidget*> resultWidgets_;  // labels and fields of the results group
     std::vector<QToolButton*> speedButtons_;

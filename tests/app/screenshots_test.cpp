@@ -14,6 +14,7 @@
 #include "framework/pick_list_dialog.h"
 #include "framework/window_driver.h"
 #include "geometry/geometry_picture_window.h"
+#include "plots/element_count_window.h"
 #include "plots/pattern_window.h"
 #include "support/fake_seam.h"
 
@@ -250,6 +251,40 @@ TEST(Screenshots, WireCalculatorsAndPickLists)
     qobject_cast<CalculatorWindow*>(WindowRegistry::instance().find("TForm10"))
         ->findChild<QPushButton*>("Button1")
         ->click();
+}
+
+// The Yagi-Uda arrays, the log-periodic array with its reduced dialog, the
+// four element-count charts and a data sheet with list values.
+TEST(Screenshots, YagiAndLogPeriodicArrays)
+{
+    if (shotDir().isEmpty()) GTEST_SKIP() << "set ONDAREL_SCREENSHOT_DIR to take pictures";
+    SeamScope scope;
+    const std::pair<const char*, std::vector<std::pair<QString, QString>>> calculators[] = {
+        {"TForm14", {{"input1", "300"}, {"input2", "10"}, {"input3", "0.005"}}},
+        {"TForm29", {{"input1", "300"}, {"input2", "10"}}},
+        {"TForm15", {{"input1", "300"}, {"input2", "100"}, {"input3", "1"}, {"input4", "0.9"}, {"input5", "0.15"}}},
+    };
+    for (const auto& [windowClass, inputs] : calculators) {
+        CalculatorWindow* w = openCalculator(windowClass);
+        save(w, QString(windowClass) + "_fresh");
+        for (const auto& [field, value] : inputs) type(w, field, value);
+        trigger(w, "Calcular1");
+        save(w, windowClass);
+    }
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = WindowRegistry::instance().find("TDialogMenu1");
+        save(dialog, "TDialogMenu1_log_periodic");
+        dialog->close();
+    });
+    openCalculator("TForm15")->findChild<QPushButton*>("Button1")->click();
+    CalculatorWindow* yagi = openCalculator("TForm14");
+    trigger(yagi, "Grafico2D1");
+    auto* charts = dynamic_cast<ElementCountWindow*>(WindowRegistry::instance().find("TForm25"));
+    ASSERT_NE(charts, nullptr);
+    for (int page = 0; page < 4; ++page) {
+        charts->pages()->setCurrentIndex(page);
+        save(charts, QString("element_count_chart%1").arg(page + 1));
+    }
 }
 
 }  // namespace

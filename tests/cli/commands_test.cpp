@@ -111,7 +111,26 @@ INSTANTIATE_TEST_SUITE_P(
                 "Erro de operação com dados do tipo real !\n"},
         CliCase{{"run", "mag", "input1=300", "input2=10", "input3=11.9", "input4=1"},
                 1,
-                "O ângulo de Passo fora dos parâmetros!\n"}));
+                "O ângulo de Passo fora dos parâmetros!\n"},
+        // A list result is one line of its items as displayed; an empty list prints "name=".
+        CliCase{{"run", "yud", "input1=300", "input2=3", "input3=0.005"},
+                0,
+                "output1=2\noutput2=0.500\noutput3=0.447\noutput4=0.164\noutput5=63.025\noutput6=96.051\n"
+                "ComboBox2=0.200\nComboBox3=\n"},
+        CliCase{{"--json", "run", "yud", "input1=300", "input2=3", "input3=0.005"},
+                0,
+                "{\"notes\": [], \"results\": {\"output1\": \"2\", \"output2\": \"0.500\", \"output3\": \"0.447\", "
+                "\"output4\": \"0.164\", \"output5\": \"63.025\", \"output6\": \"96.051\"}, "
+                "\"lists\": {\"ComboBox2\": [\"0.200\"], \"ComboBox3\": []}}\n"},
+        CliCase{{"run", "lgp", "input1=300", "input2=150", "input3=1", "input4=0.76", "input5=0.13"},
+                0,
+                "output1=7\noutput2=0.821\noutput3=24.775\noutput4=2.000\noutput5=2.061\noutput6=4.122\n"
+                "output7=282.620\noutput8=2.000\nComboBox1=1.520;1.155;0.878;0.667;0.507;0.385\n"
+                "ComboBox2=19.760;15.018;11.413;8.674;6.592;5.010\nComboBox3=0.760;0.578;0.439;0.334;0.254;0.193\n"},
+        CliCase{{"run", "lpc", "input1=300", "input2=10"},
+                0,
+                "output1=6\nEdit1=16.711\nEdit2=1.050\nEdit3=17.507\nEdit4=1.100\noutput2=11.141\noutput3=0.700\n"
+                "output4=0.450\noutput5=0.100\noutput6=0.250\nEdit5=1.113\nEdit6=43.453\nEdit7=48.731\n"}));
 
 // A radio button is set by its object name: Strip=1 selects the line feed.
 INSTANTIATE_TEST_SUITE_P(

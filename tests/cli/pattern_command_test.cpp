@@ -62,6 +62,34 @@ TEST(PatternCommand, JsonGivesTheSameTablesAsArrays)
         EXPECT_NE(r.out.find(piece), std::string::npos) << piece;
 }
 
+TEST(PatternCommand, YagiUdaPrintsTheFourElementCountCurves)
+{
+    const Ran r = runTool({"pattern", "yud", "input1=300", "input2=10", "input3=0.005"});
+    ASSERT_EQ(r.status, kComputed) << r.err;
+    const auto rows = lines(r.out);
+    // Four sections: heading and column line, then 19, 21, 21 and 21 points.
+    ASSERT_EQ(rows.size(), 4u * 2u + 19u + 3u * 21u);
+    EXPECT_EQ(rows[0], "# gain");
+    EXPECT_EQ(rows[1], "x,Ganho (dB)");
+    EXPECT_EQ(rows[2].rfind("1.2000000476837", 0), 0u);  // 6/5 in single precision
+    EXPECT_EQ(rows[21], "# optimum_length");
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+    };
+    const Case refused[] = {
+        {{"pattern", "yud", "output1=0"}, kRefused, "Número de Elementos Inválido!!\n"},
+        {{"pattern", "yud", "output1=1"}, kFault, "Erro de operação com dados do tipo real !\n"},
+        {{"pattern", "yud", "input1=300", "input2=2"}, kRefused, "Ganho inválido!\n"},
+    };
+    for (const Case& c : refused) {
+        const Ran bad = runTool(c.args);
+        EXPECT_EQ(bad.status, c.status);
+        EXPECT_EQ(bad.out, c.out);
+    }
+}
+
 TEST(PatternCommand, RefusesWhatItCannotDraw)
 {
     struct Case {
@@ -72,6 +100,7 @@ TEST(PatternCommand, RefusesWhatItCannotDraw)
         {{"pattern"}, "usage"},
         {{"pattern", "xyz"}, "no pattern for 'xyz'"},
         {{"pattern", "mar"}, "no pattern for 'mar'"},  // not built yet
+        {{"pattern", "lgp"}, "no pattern for 'lgp'"},  // no diagrams
         {{"pattern", "dip", "input1=abc"}, "Valor inválido !"},
         {{"pattern", "dip", "output9=1"}, "unknown input 'output9'"},
         {{"pattern", "aec", "input3"}, "unknown input 'input3'"},

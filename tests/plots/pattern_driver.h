@@ -46,7 +46,7 @@ constexpr int kRectangularPage = 1;
 // Chooses "Im&primir" on the pattern window; once the print window is up
 // (inside its modal loop) runs `interact` on it and closes it. Returns
 // whether the print window appeared at all.
-inline bool printThroughWindow(PatternWindowBase* pattern, const std::function<void(PrintWindow*)>& interact)
+inline bool printThroughWindow(QWidget* pattern, const std::function<void(PrintWindow*)>& interact)
 {
     bool appeared = false;
     QObject scope;  // cancels both timers if the print window never opens
