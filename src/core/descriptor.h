@@ -178,7 +178,8 @@ struct CalculatorDescriptor {
     // menu item object name ("Novo1" -> "Ctrl+N").
     std::vector<std::pair<std::string, std::string>> shortcuts;
     // Menu captions of this window where they differ from the template, by
-    // menu item object name ("Sobre1" -> "So&bre...").
+    // menu or menu item object name ("Sobre1" -> "So&bre..."); an empty
+    // caption hides the item.
     std::vector<std::pair<std::string, std::string>> menuCaptions;
     Graphics2dCommand graphics2d;
 

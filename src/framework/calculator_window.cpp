@@ -312,7 +312,10 @@ void CalculatorWindow::buildMenusAndToolBar()
 {
     const bool matching = descriptor_.commands == CommandSet::Matching;
     for (const Menu& menu : menus()) {
-        QMenu* m = menuBar()->addMenu(menu.caption);
+        QString menuCaption = menu.caption;
+        for (const auto& [name, text] : descriptor_.menuCaptions)
+            if (name == menu.objectName) menuCaption = q(text);
+        QMenu* m = menuBar()->addMenu(menuCaption);
         m->menuAction()->setObjectName(menu.objectName);
         actions_[menu.objectName] = m->menuAction();
         for (const MenuItem& item : menu.items) {
@@ -337,6 +340,7 @@ void CalculatorWindow::buildMenusAndToolBar()
             else if (!graphics2d || descriptor_.graphics2d.menuActs)
                 connect(action, &QAction::triggered, this, item.handler);
             actions_[item.objectName] = action;
+            action->setVisible(!caption.isEmpty());
         }
     }
 

@@ -169,6 +169,8 @@ CalculatorDescriptor circularPatchCalculator()
         {"Ponto de alimentação para ressonância \ncom um cabo coaxial (cm):", {"RaioAlim"}, {}},
     };
     d.graphics2d = Graphics2dCommand{"Gráfico&s", "Gráficos", true};
+    // Its own menu: no 3D entry, other accelerators.
+    d.menuCaptions = {{"Opcao1", "O&pção"}, {"Ajuda1", "A&juda"}, {"Grafico3D1", ""}};
     d.compute = &circularPatchOutcome;
     d.sheet = DataSheet(1000)
                   .text(400, 100, "Antena de Microfita Circular")

@@ -115,6 +115,12 @@ TEST_F(PatchWindows, TheCircularDiagramsOpenOnThePolarPage)
                 {"VSW", "2"}});
     trigger(w, "Calcular1");
     EXPECT_EQ(text(w, "Raioatual"), "0.525");
+    // Its own menu: "O&pção" with "Gráfico&s" and "&Geometria" only, "A&juda".
+    EXPECT_EQ(menuItem(w, "Opcao1")->text(), "O&pção");
+    EXPECT_EQ(menuItem(w, "Ajuda1")->text(), "A&juda");
+    EXPECT_EQ(menuItem(w, "Grafico2D1")->text(), "Gráfico&s");
+    EXPECT_FALSE(menuItem(w, "Grafico3D1")->isVisible());
+    EXPECT_TRUE(menuItem(openCalculator("TForm16"), "Grafico3D1")->isVisible());
     trigger(w, "Grafico2D1");
     auto* p = dynamic_cast<PatchPatternWindow*>(patternWindow("TForm24"));
     ASSERT_NE(p, nullptr);
