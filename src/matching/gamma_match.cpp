@@ -12,13 +12,7 @@ namespace ondarel {
 
 Checked<GammaMatchResults> computeGammaMatch(const GammaMatchInputs& in)
 {
-    const long double f = store48(in.frequency_mhz);
-    const long double Ra = store48(in.resistance_ohm);
-    const long double Xa = store48(in.reactance_ohm);
-    const long double d1 = store48(in.d1_norm);
-    const long double d2 = store48(in.d2_norm);
-    const long double s = store48(in.spacing_norm);
-    const long double l = store48(in.rod_length_norm);
+    const auto [f, Ra, Xa, d1, d2, s, l] = storedRodMatchInputs(in);
     // No upper bound on the diameters and no order between them here.
     if (f <= 0) return Refusal{"Freqüência Inválida!!"};
     if (Ra < 0) return Refusal{"Impedância da Antena Inválida!!"};

@@ -1,21 +1,14 @@
 #pragma once
 #include "core/descriptor.h"
 #include "core/typed_computation.h"
+#include "matching/rod_section.h"
 
 namespace ondarel {
 
 // Gamma match: one rod beside the driven element, joined to the inner
 // conductor of an unbalanced line, its reactance tuned out by one series
 // capacitor.
-struct GammaMatchInputs {
-    long double frequency_mhz = 0;
-    long double resistance_ohm = 0;  // Ra
-    long double reactance_ohm = 0;   // Xa, with its sign
-    long double d1_norm = 0;         // driven element's diameter / λ
-    long double d2_norm = 0;         // rod's diameter / λ
-    long double spacing_norm = 0;    // centre to centre / λ
-    long double rod_length_norm = 0;
-};
+using GammaMatchInputs = RodMatchInputs;
 
 struct GammaMatchResults {
     long double wavelength_m = 0;

@@ -25,4 +25,10 @@ RodSection rodSection(long double f, long double d1, long double d2, long double
     return r;
 }
 
+RodMatchInputs storedRodMatchInputs(const RodMatchInputs& in)
+{
+    return {store48(in.frequency_mhz), store48(in.resistance_ohm), store48(in.reactance_ohm),  store48(in.d1_norm),
+            store48(in.d2_norm),       store48(in.spacing_norm),   store48(in.rod_length_norm)};
+}
+
 }  // namespace ondarel

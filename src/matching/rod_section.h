@@ -4,6 +4,20 @@
 // all normalised to the wavelength.
 namespace ondarel {
 
+// What the T and gamma matches are given, in their input order.
+struct RodMatchInputs {
+    long double frequency_mhz = 0;
+    long double resistance_ohm = 0;  // Ra
+    long double reactance_ohm = 0;   // Xa, with its sign
+    long double d1_norm = 0;         // driven element's (larger conductor's) diameter / λ
+    long double d2_norm = 0;         // rod's (smaller conductor's) diameter / λ
+    long double spacing_norm = 0;    // centre to centre / λ
+    long double rod_length_norm = 0;
+};
+
+// The inputs as they stand in the window's 6-byte fields.
+RodMatchInputs storedRodMatchInputs(const RodMatchInputs& in);
+
 struct RodSection {
     long double wavelength_m = 0;
     long double wavenumber = 0;     // k = 2π/λ, per metre

@@ -13,13 +13,7 @@ namespace ondarel {
 
 Checked<TMatchResults> computeTMatch(const TMatchInputs& in)
 {
-    const long double f = store48(in.frequency_mhz);
-    const long double Ra = store48(in.resistance_ohm);
-    const long double Xa = store48(in.reactance_ohm);
-    const long double d1 = store48(in.d1_norm);
-    const long double d2 = store48(in.d2_norm);
-    const long double s = store48(in.spacing_norm);
-    const long double l = store48(in.rod_length_norm);
+    const auto [f, Ra, Xa, d1, d2, s, l] = storedRodMatchInputs(in);
     if (f <= 0) return Refusal{"Freqüência Inválida!!"};
     if (Ra < 0) return Refusal{"Impedância da Antena Inválida!!"};
     if (d1 <= 0 || d1 > storedLimit(0.0044400001L))

@@ -1,21 +1,14 @@
 #pragma once
 #include "core/descriptor.h"
 #include "core/typed_computation.h"
+#include "matching/rod_section.h"
 
 namespace ondarel {
 
 // T match: two equal rods beside the driven element, joined to a balanced
 // line; they step the antenna impedance up, and one series capacitor in each
 // leg tunes out the reactance they leave.
-struct TMatchInputs {
-    long double frequency_mhz = 0;
-    long double resistance_ohm = 0;  // Ra
-    long double reactance_ohm = 0;   // Xa, with its sign
-    long double d1_norm = 0;         // larger conductor's diameter / λ
-    long double d2_norm = 0;         // smaller conductor's diameter / λ
-    long double spacing_norm = 0;    // centre to centre / λ
-    long double rod_length_norm = 0;
-};
+using TMatchInputs = RodMatchInputs;
 
 struct TMatchResults {
     long double wavelength_m = 0;
