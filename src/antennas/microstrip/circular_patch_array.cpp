@@ -162,7 +162,7 @@ CalculatorDescriptor circularPatchArrayCalculator()
         {"Eficiencia de irradiação do arranjo circular (%):", {"Eficiencia"}, {}},
     };
     // No diagrams: "Grafico&s" keeps its place, disabled.
-    d.graphics2d = Graphics2dCommand{"Grafico&s", "Gráficos", true};
+    d.graphics2d = Graphics2dCommand{"Grafico&s", "Gráficos", false, true};
     d.menuCaptions = {{"Opcao1", "O&pção"},
                       {"Ajuda1", "A&juda"},
                       {"Calcular1", "Calcular"},
