@@ -143,12 +143,8 @@ CalculatorDescriptor circularPatchArrayCalculator()
         {"constdiel", "Constante dielétrica relativa (Er) :", "", ""},
         {"Tangente", "Tangente de perda do dielétrico:", "", ""},
         {"altura", "Altura do dielétrico (cm):", "", ""},
-        {"VSWR", "Coeficiente de onda estacionária VSWR:", "", ""},
-        {"NumHoz", "Número de elementos na direção x:", "", ""},
-        {"NumVer", "Número de elementos na direção y:", "", ""},
-        {"EspHoz", "Espaçamento na direção x (cm):", "", ""},
-        {"EspVer", "Espaçamento na direção y (cm):", "", ""},
     };
+    for (InputRow& row : microstrip::patchArrayGridRows()) d.inputs.push_back(row);
     d.pickListBeside = "constdiel";
     d.results = {
         {"Raio real de cada elemento (cm):", {"Raio"}, {}},
@@ -168,43 +164,38 @@ CalculatorDescriptor circularPatchArrayCalculator()
                       {"Calcular1", "Calcular"},
                       {"Sobre1", "So&bre..."},
                       {"Grafico3D1", ""}};
-    d.compute = microstrip::cutShown(bindComputation<In, Out>(
-        {&In::freq_ghz, &In::permittivity, &In::loss_tangent, &In::height_cm, &In::vswr, &In::count_x, &In::count_y,
-         &In::spacing_x_cm, &In::spacing_y_cm},
-        {
-            {"Raio", &Out::radius_cm},
-            {"Raioefet", &Out::effective_radius_cm},
-            {"CompHoz", &Out::array_x_cm},
-            {"CompVert", &Out::array_y_cm},
-            {"ImpEnt", &Out::input_ohm},
-            {"ImpCarac", &Out::line_impedance},
-            {"Diretiv", &Out::directivity_db},
-            {"Largbanda", &Out::bandwidth_pct},
-            {"Eficiencia", &Out::efficiency_pct},
-        },
-        &computeCircularPatchArray));
-    d.sheet = DataSheet(1000)
-                  .text(400, 100, "Arranjo de Antenas de Microfita Circular")
-                  .heading(200, "Entrada de Dados:")
-                  .line(250, "Freqüência de operação(GHz):", "Freq")
-                  .line(300, "Constante dielétrica relativa:", "constdiel")
-                  .line(350, "Tangente de perda do dielétrico:", "Tangente")
-                  .line(400, "Altura do dielétrico(cm):", "altura")
-                  .line(450, "Coeficiente de onda estacionária VSWR:", "VSWR")
-                  .line(500, "Número de elementos na direção x:", "NumHoz")
-                  .line(550, "Número de elementos na direção y:", "NumVer")
-                  .line(600, "Espaçamento na direção x (cm):", "EspHoz")
-                  .line(650, "Espaçamento na direção y (cm):", "EspVer")
-                  .heading(750, "Resultados:")
-                  .line(800, "Raio real de cada elemento (cm):", "Raio")
-                  .line(850, "Raio efetivo de cada elemento (cm):", "Raioefet")
-                  .line(900, "Comprimento do arranjo na direção x (cm): ", "CompHoz")
-                  .line(950, "Comprimento do arranjo na direção y (cm):", "CompVert")
-                  .line(1000, "Impedância de entrada de cada elemento (Ohms): ", "ImpEnt")
-                  .line(1050, "Impedância característica de cada elemento (Ohms):", "ImpCarac")
-                  .line(1100, "Diretividade do arranjo(dB):", "Diretiv")
-                  .line(1150, "Largura de banda (%):", "Largbanda")
-                  .line(1200, "Eficiência de irradiação do arranjo (%):", "Eficiencia");
+    d.compute = microstrip::cutShown(bindComputation<In, Out>(microstrip::patchArrayInputMembers(),
+                                                              {
+                                                                  {"Raio", &Out::radius_cm},
+                                                                  {"Raioefet", &Out::effective_radius_cm},
+                                                                  {"CompHoz", &Out::array_x_cm},
+                                                                  {"CompVert", &Out::array_y_cm},
+                                                                  {"ImpEnt", &Out::input_ohm},
+                                                                  {"ImpCarac", &Out::line_impedance},
+                                                                  {"Diretiv", &Out::directivity_db},
+                                                                  {"Largbanda", &Out::bandwidth_pct},
+                                                                  {"Eficiencia", &Out::efficiency_pct},
+                                                              },
+                                                              &computeCircularPatchArray));
+    DataSheet sheet(1000);
+    sheet.text(400, 100, "Arranjo de Antenas de Microfita Circular")
+        .heading(200, "Entrada de Dados:")
+        .line(250, "Freqüência de operação(GHz):", "Freq")
+        .line(300, "Constante dielétrica relativa:", "constdiel")
+        .line(350, "Tangente de perda do dielétrico:", "Tangente")
+        .line(400, "Altura do dielétrico(cm):", "altura");
+    microstrip::patchArrayGridSheet(sheet);
+    sheet.heading(750, "Resultados:")
+        .line(800, "Raio real de cada elemento (cm):", "Raio")
+        .line(850, "Raio efetivo de cada elemento (cm):", "Raioefet")
+        .line(900, "Comprimento do arranjo na direção x (cm): ", "CompHoz")
+        .line(950, "Comprimento do arranjo na direção y (cm):", "CompVert")
+        .line(1000, "Impedância de entrada de cada elemento (Ohms): ", "ImpEnt")
+        .line(1050, "Impedância característica de cada elemento (Ohms):", "ImpCarac")
+        .line(1100, "Diretividade do arranjo(dB):", "Diretiv")
+        .line(1150, "Largura de banda (%):", "Largbanda")
+        .line(1200, "Eficiência de irradiação do arranjo (%):", "Eficiencia");
+    d.sheet = sheet;
     d.geometry = GeometryLink{"TForm23", 3};
     return d;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "antennas/microstrip/patch_arrays.h"
 #include "core/descriptor.h"
 #include "core/typed_computation.h"
 
@@ -8,17 +9,7 @@ namespace ondarel {
 // model (equivalent width 2·ae, copper conductors), the array's extent and
 // aperture directivity, and quality factors scaled by the number of elements.
 // Every value is kept in extended precision.
-struct CircularPatchArrayInputs {
-    long double freq_ghz = 0;
-    long double permittivity = 0;
-    long double loss_tangent = 0;
-    long double height_cm = 0;
-    long double vswr = 0;
-    long double count_x = 0;  // typed; its whole part counts
-    long double count_y = 0;
-    long double spacing_x_cm = 0;
-    long double spacing_y_cm = 0;
-};
+using CircularPatchArrayInputs = PatchArrayInputs;
 
 struct CircularPatchArrayResults {
     long double radius_cm = 0;

@@ -59,8 +59,7 @@ Checked<MicrostripLogPeriodicResults> computeMicrostripLogPeriodic(const Microst
     const long double c = 1 / xmath::sqrt(eeff);
     r.axial_length_cm = cot_alpha * (lambda_max / 4) * c * (1 - 1 / Bs);
     r.max_freq_ghz = f * B;
-    const long double count =
-        1 + xmath::div(log10Stored(store48(Bs)), log10Stored(store48(xmath::div(1, tau))));
+    const long double count = 1 + xmath::div(log10Stored(store48(Bs)), log10Stored(store48(xmath::div(1, tau))));
     // A count beyond any real array (τ next to 1) would only fill lists.
     if (count > kMaxLogPeriodicElements) return badScale;
     r.elements = std::nearbyint(count);  // halves to even
@@ -110,8 +109,8 @@ CalculatorDescriptor microstripLogPeriodicCalculator()
         {"Largura dos elementos (cm):", {"ComboBox1"}, {}, "ou", "", ResultKind::List},
     };
     d.compute = microstrip::cutShown(bindComputation<In, Out>(
-        {&In::min_freq_ghz, &In::scale_factor, &In::relative_spacing, &In::permittivity, &In::bandwidth,
-         &In::height_cm, &In::dipole_width_cm},
+        {&In::min_freq_ghz, &In::scale_factor, &In::relative_spacing, &In::permittivity, &In::bandwidth, &In::height_cm,
+         &In::dipole_width_cm},
         {
             {"NumDipolos", &Out::elements, 0},
             {"LargRegAtiva", &Out::active_region_bandwidth},

@@ -39,7 +39,8 @@ const Table& spacings()
 // dipoles (larger x) need longer directors.
 const Table& directors(long double x)
 {
-    static const Table narrowest = table({0.464L, 0.454L, 0.456L, 0.460L, 0.456L, 0.451L, 0.449L, 0.448L, 0.447L}, 0.445L);
+    static const Table narrowest =
+        table({0.464L, 0.454L, 0.456L, 0.460L, 0.456L, 0.451L, 0.449L, 0.448L, 0.447L}, 0.445L);
     static const std::array<std::pair<long double, Table>, 5> bands = {{
         {25, table({0.414L, 0.407L, 0.409L, 0.413L, 0.410L, 0.406L, 0.403L, 0.402L}, 0.400L)},
         {50, table({0.430L, 0.423L, 0.425L, 0.428L, 0.424L, 0.420L, 0.417L, 0.416L}, 0.415L)},
@@ -104,11 +105,11 @@ Checked<MicrostripYagiUdaResults> computeMicrostripYagiUda(const MicrostripYagiU
     r.driven_cm = store48(store48(drivenFactor(x)) * 0.5L * lambda0 / root);
 
     const long double N = r.elements;
-    r.beamwidth_e_deg = store48(76.494L - 7.561L * N + 0.3831L * power(N, 2) - 0.01017L * power(N, 3) +
-                                1.0242e-4L * power(N, 4));
-    r.beamwidth_h_deg = store48(181.6206L - 65.6195L * N + 14.8035L * power(N, 2) - 1.9853L * power(N, 3) +
-                                0.1613L * power(N, 4) - 0.008023L * power(N, 5) + 2.389e-4L * power(N, 6) -
-                                3.911e-6L * power(N, 7) + 2.707e-8L * power(N, 8));
+    r.beamwidth_e_deg =
+        store48(76.494L - 7.561L * N + 0.3831L * power(N, 2) - 0.01017L * power(N, 3) + 1.0242e-4L * power(N, 4));
+    r.beamwidth_h_deg =
+        store48(181.6206L - 65.6195L * N + 14.8035L * power(N, 2) - 1.9853L * power(N, 3) + 0.1613L * power(N, 4) -
+                0.008023L * power(N, 5) + 2.389e-4L * power(N, 6) - 3.911e-6L * power(N, 7) + 2.707e-8L * power(N, 8));
     const auto n = static_cast<std::size_t>(N);
     for (std::size_t i = 0; i + 1 < n && i < kTableSize; ++i)
         r.spacings_cm.push_back(store48(spacings()[i] * lambda0 / root));

@@ -24,8 +24,8 @@ struct MicrostripYagiUdaResults {
     long double driven_cm = 0;
     long double boom_wavelengths = 0;
     long double boom_cm = 0;
-    long double beamwidth_e_deg = 0;  // horizontal plane
-    long double beamwidth_h_deg = 0;  // vertical plane
+    long double beamwidth_e_deg = 0;        // horizontal plane
+    long double beamwidth_h_deg = 0;        // vertical plane
     std::vector<long double> directors_cm;  // N − 2
     std::vector<long double> spacings_cm;   // N − 1, from the reflector on
 };

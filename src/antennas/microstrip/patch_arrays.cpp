@@ -8,6 +8,33 @@
 
 namespace ondarel::microstrip {
 
+std::vector<long double PatchArrayInputs::*> patchArrayInputMembers()
+{
+    using In = PatchArrayInputs;
+    return {&In::freq_ghz, &In::permittivity, &In::loss_tangent, &In::height_cm,   &In::vswr,
+            &In::count_x,  &In::count_y,      &In::spacing_x_cm, &In::spacing_y_cm};
+}
+
+std::vector<InputRow> patchArrayGridRows()
+{
+    return {
+        {"VSWR", "Coeficiente de onda estacionária VSWR:", "", ""},
+        {"NumHoz", "Número de elementos na direção x:", "", ""},
+        {"NumVer", "Número de elementos na direção y:", "", ""},
+        {"EspHoz", "Espaçamento na direção x (cm):", "", ""},
+        {"EspVer", "Espaçamento na direção y (cm):", "", ""},
+    };
+}
+
+void patchArrayGridSheet(DataSheet& sheet)
+{
+    sheet.line(450, "Coeficiente de onda estacionária VSWR:", "VSWR")
+        .line(500, "Número de elementos na direção x:", "NumHoz")
+        .line(550, "Número de elementos na direção y:", "NumVer")
+        .line(600, "Espaçamento na direção x (cm):", "EspHoz")
+        .line(650, "Espaçamento na direção y (cm):", "EspVer");
+}
+
 long double elementCount(long double typed) { return std::trunc(typed); }
 
 ArrayAperture arrayAperture(long double element_x_cm, long double element_y_cm, long double nx, long double ny,

@@ -6,9 +6,37 @@
 #include <functional>
 #include <vector>
 
+#include "core/data_sheet.h"
 #include "core/descriptor.h"
 
+namespace ondarel {
+
+// Both arrays take the same inputs, in file order.
+struct PatchArrayInputs {
+    long double freq_ghz = 0;
+    long double permittivity = 0;
+    long double loss_tangent = 0;
+    long double height_cm = 0;
+    long double vswr = 0;
+    long double count_x = 0;  // typed; its whole part counts
+    long double count_y = 0;
+    long double spacing_x_cm = 0;
+    long double spacing_y_cm = 0;
+};
+
+}  // namespace ondarel
+
 namespace ondarel::microstrip {
+
+// The input members in file order, for binding.
+std::vector<long double PatchArrayInputs::*> patchArrayInputMembers();
+
+// The input rows after the substrate height, alike in both windows: VSWR, the
+// element counts and the spacings.
+std::vector<InputRow> patchArrayGridRows();
+
+// The data-sheet lines of those inputs, y = 450 to 650.
+void patchArrayGridSheet(DataSheet& sheet);
 
 using Keep = long double (*)(long double);
 inline long double extended(long double x) { return x; }

@@ -15,7 +15,7 @@ namespace {
 
 using xmath::kPi;
 constexpr long double kSlotConductance = 1184.3525281307230L;  // 120π²
-constexpr long double kCopper = 57600000;                        // S/m
+constexpr long double kCopper = 57600000;                      // S/m
 
 // J0 by its first seven series terms, unrounded.
 long double besselJ0Seven(long double x)
@@ -131,12 +131,8 @@ CalculatorDescriptor rectangularPatchArrayCalculator()
         {"constdiel", "Constante dielétrica relativa:", "", ""},
         {"Tangente", "Tangente de perda do dielétrico: ", "", ""},
         {"altura", "Altura do dielétrico (cm):", "", ""},
-        {"VSWR", "Coeficiente de onda estacionária VSWR:", "", ""},
-        {"NumHoz", "Número de elementos na direção x:", "", ""},
-        {"NumVer", "Número de elementos na direção y:", "", ""},
-        {"EspHoz", "Espaçamento na direção x (cm):", "", ""},
-        {"EspVer", "Espaçamento na direção y (cm):", "", ""},
     };
+    for (InputRow& row : microstrip::patchArrayGridRows()) d.inputs.push_back(row);
     d.inputDisplayOrder = {"Freq", "constdiel", "Tangente", "VSWR", "altura", "NumHoz", "NumVer", "EspHoz", "EspVer"};
     d.pickListBeside = "constdiel";
     d.results = {
@@ -153,43 +149,38 @@ CalculatorDescriptor rectangularPatchArrayCalculator()
     // No diagrams: "Gráfico&s" keeps its place and does nothing.
     d.graphics2d = Graphics2dCommand{"Gráfico&s", "Gráficos", true};
     d.menuCaptions = {{"Opcao1", "O&pção"}, {"Ajuda1", "A&judar"}, {"Sobre1", "So&bre..."}, {"Grafico3D1", ""}};
-    d.compute = microstrip::cutShown(bindComputation<In, Out>(
-        {&In::freq_ghz, &In::permittivity, &In::loss_tangent, &In::height_cm, &In::vswr, &In::count_x, &In::count_y,
-         &In::spacing_x_cm, &In::spacing_y_cm},
-        {
-            {"Comp", &Out::length_cm},
-            {"Largura", &Out::width_cm},
-            {"CompHoz", &Out::array_x_cm},
-            {"Compvert", &Out::array_y_cm},
-            {"ImpEnt", &Out::input_ohm},
-            {"ImpCarac", &Out::line_impedance},
-            {"Diretiv", &Out::directivity_db},
-            {"Largbanda", &Out::bandwidth_pct},
-            {"Eficiencia", &Out::efficiency_pct},
-        },
-        &computeRectangularPatchArray));
-    d.sheet = DataSheet(1000)
-                  .text(400, 100, "Arranjo de Antenas de Microfita Retangular")
-                  .heading(200, "Entrada de Dados:")
-                  .line(250, "Freqüência (MHz):", "Freq")
-                  .line(300, "Constante dielétrica relativa:", "constdiel")
-                  .line(350, "Tangente de perda do substrato:", "Tangente")
-                  .line(400, "Altura do dielétrico(cm):", "altura")
-                  .line(450, "Coeficiente de onda estacionária VSWR:", "VSWR")
-                  .line(500, "Número de elementos na direção x:", "NumHoz")
-                  .line(550, "Número de elementos na direção y:", "NumVer")
-                  .line(600, "Espaçamento na direção x (cm):", "EspHoz")
-                  .line(650, "Espaçamento na direção y (cm):", "EspVer")
-                  .heading(750, "Resultados:")
-                  .line(800, "Comprimento de cada elemento na direção x (cm):", "Comp")
-                  .line(850, "Largura de cada elemento na direção y (cm):", "Largura")
-                  .line(900, "Comprimento do arranjo na direção x (cm): ", "CompHoz")
-                  .line(950, "Comprimento do arranjo na direção y (cm):", "Compvert")
-                  .line(1000, "Impedância de entrada de cada elemento (Ohms): ", "ImpEnt")
-                  .line(1050, "Impedância característica de cada elemento (Ohms):", "ImpCarac")
-                  .line(1100, "Diretividade (dB):", "Diretiv")
-                  .line(1150, "Largura de banda (%):", "Largbanda")
-                  .line(1200, "Eficiência de irradiação do arranjo (%):", "Eficiencia");
+    d.compute = microstrip::cutShown(bindComputation<In, Out>(microstrip::patchArrayInputMembers(),
+                                                              {
+                                                                  {"Comp", &Out::length_cm},
+                                                                  {"Largura", &Out::width_cm},
+                                                                  {"CompHoz", &Out::array_x_cm},
+                                                                  {"Compvert", &Out::array_y_cm},
+                                                                  {"ImpEnt", &Out::input_ohm},
+                                                                  {"ImpCarac", &Out::line_impedance},
+                                                                  {"Diretiv", &Out::directivity_db},
+                                                                  {"Largbanda", &Out::bandwidth_pct},
+                                                                  {"Eficiencia", &Out::efficiency_pct},
+                                                              },
+                                                              &computeRectangularPatchArray));
+    DataSheet sheet(1000);
+    sheet.text(400, 100, "Arranjo de Antenas de Microfita Retangular")
+        .heading(200, "Entrada de Dados:")
+        .line(250, "Freqüência (MHz):", "Freq")
+        .line(300, "Constante dielétrica relativa:", "constdiel")
+        .line(350, "Tangente de perda do substrato:", "Tangente")
+        .line(400, "Altura do dielétrico(cm):", "altura");
+    microstrip::patchArrayGridSheet(sheet);
+    sheet.heading(750, "Resultados:")
+        .line(800, "Comprimento de cada elemento na direção x (cm):", "Comp")
+        .line(850, "Largura de cada elemento na direção y (cm):", "Largura")
+        .line(900, "Comprimento do arranjo na direção x (cm): ", "CompHoz")
+        .line(950, "Comprimento do arranjo na direção y (cm):", "Compvert")
+        .line(1000, "Impedância de entrada de cada elemento (Ohms): ", "ImpEnt")
+        .line(1050, "Impedância característica de cada elemento (Ohms):", "ImpCarac")
+        .line(1100, "Diretividade (dB):", "Diretiv")
+        .line(1150, "Largura de banda (%):", "Largbanda")
+        .line(1200, "Eficiência de irradiação do arranjo (%):", "Eficiencia");
+    d.sheet = sheet;
     d.geometry = GeometryLink{"TForm23", 2};
     return d;
 }
