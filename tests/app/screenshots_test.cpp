@@ -379,8 +379,8 @@ TEST(Screenshots, MicrostripArrays)
     if (shotDir().isEmpty()) GTEST_SKIP() << "set ONDAREL_SCREENSHOT_DIR to take pictures";
     SeamScope scope;
     const std::vector<std::pair<QString, QString>> grid = {
-        {"Freq", "10"}, {"constdiel", "2.2"}, {"Tangente", "0.0009"}, {"altura", "0.1588"}, {"VSWR", "2"},
-        {"NumHoz", "4"}, {"NumVer", "4"},     {"EspHoz", "1.5"},      {"EspVer", "1.5"}};
+        {"Freq", "10"},  {"constdiel", "2.2"}, {"Tangente", "0.0009"}, {"altura", "0.1588"}, {"VSWR", "2"},
+        {"NumHoz", "4"}, {"NumVer", "4"},      {"EspHoz", "1.5"},      {"EspVer", "1.5"}};
     const std::pair<const char*, std::vector<std::pair<QString, QString>>> calculators[] = {
         {"TForm18", grid},
         {"TForm21", grid},

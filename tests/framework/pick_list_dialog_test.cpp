@@ -161,7 +161,7 @@ TEST(ArrayPickList, KeepsWritingIntoTheArrayThatOpenedIt)
     EXPECT_FALSE(d->isModal());
     EXPECT_EQ(WindowRegistry::instance().windowCode(), 18);
     EXPECT_EQ(d->label(1)->text(), "Altura do dielétrico (cm):");
-    EXPECT_FALSE(d->combo(2)->isVisible());  // no conductor row
+    EXPECT_FALSE(d->combo(2)->isVisible());              // no conductor row
     CalculatorWindow* yagi = openCalculator("TForm20");  // writes code 20 on creation
     EXPECT_EQ(WindowRegistry::instance().windowCode(), 20);
     d->combo(0)->setCurrentIndex(13);

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -46,8 +46,15 @@ TEST_F(PatchWindows, TheArraysReopenTheirCountsAndDrawNoDiagrams)
     QTemporaryDir dir;
     for (const char* windowClass : {"TForm18", "TForm21"}) {
         CalculatorWindow* w = openCalculator(windowClass);
-        typeAll(w, {{"Freq", "10"}, {"constdiel", "2.2"}, {"Tangente", "0.0009"}, {"altura", "0.1588"},
-                    {"VSWR", "2"}, {"NumHoz", "4"}, {"NumVer", "4"}, {"EspHoz", "1.5"}, {"EspVer", "1.5"}});
+        typeAll(w, {{"Freq", "10"},
+                    {"constdiel", "2.2"},
+                    {"Tangente", "0.0009"},
+                    {"altura", "0.1588"},
+                    {"VSWR", "2"},
+                    {"NumHoz", "4"},
+                    {"NumVer", "4"},
+                    {"EspHoz", "1.5"},
+                    {"EspVer", "1.5"}});
         const bool circular = QString(windowClass) == "TForm21";
         EXPECT_EQ(menuItem(w, "Grafico2D1")->isEnabled(), !circular) << windowClass;
         EXPECT_TRUE(menuItem(w, "Calcular1")->isEnabled());

@@ -146,8 +146,9 @@ TEST_F(YagiWindows, ThePrintedYagiChartsItsOwnElementCount)
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->windowTitle(), "Gráficos da antena de microfita Yagi-Uda");
     EXPECT_EQ(c->curveChart(0)->title(), "Ganho (dB) x Número de elementos da antena de microfita Yagi-Uda");
-    EXPECT_EQ(c->curveChart(2)->title(), "Largura de Feixe Plano Vertical x Número de elementos da antena Yagi-Uda "
-                                         "da antena de microfita Yagi-Uda");
+    EXPECT_EQ(c->curveChart(2)->title(),
+              "Largura de Feixe Plano Vertical x Número de elementos da antena Yagi-Uda "
+              "da antena de microfita Yagi-Uda");
     ASSERT_EQ(c->curveChart(1)->points().size(), 21u);
     EXPECT_NEAR(c->curveChart(1)->points().front().x(), 8.0 / 7.0, 1e-6);  // N/(N − 1) with N = 8
     EXPECT_TRUE(seam.messages.empty());
@@ -224,8 +225,13 @@ TEST_F(YagiWindows, ProjectFilesKeepTheInputsAndReopenWithTheirDecimals)
          "e.mal",
          "ArMicLogPer1.mal",
          "Arquivos do Ondarel [*.mal]|*.mal|Todos os arquivos [*.*]|*.*",
-         {{"Freq", "2"}, {"fator", "0.9"}, {"espaco", "0.16"}, {"constdiel", "2.2"}, {"LBanda", "2"},
-          {"altura", "0.1588"}, {"Dipolo", "0.2"}},
+         {{"Freq", "2"},
+          {"fator", "0.9"},
+          {"espaco", "0.16"},
+          {"constdiel", "2.2"},
+          {"LBanda", "2"},
+          {"altura", "0.1588"},
+          {"Dipolo", "0.2"}},
          {{"Freq", "2.00"}, {"fator", "0.9000"}, {"espaco", "0.1600"}, {"LBanda", "2.0000"}, {"altura", "0.16"}},
          "12",
          "NumDipolos"},
