@@ -25,6 +25,10 @@ examples=(
   "4 mng input1=300 input2=1.76 input3=12.5 input4=0.05 input5=0.01"
   "13 aru input1=2 input2=3"
   "16 act input1=1.536"
+  "19 mar Freq=10 constdiel=2.2 Tangente=0.0009 altura=0.1588 VSWR=2 NumHoz=4 NumVer=4 EspHoz=1.5 EspVer=1.5"
+  "20 mac Freq=10 constdiel=2.2 Tangente=0.0009 altura=0.1588 VSWR=2 NumHoz=4 NumVer=4 EspHoz=1.5 EspVer=1.5"
+  "21 may Freq=10 Ganho=12 constdiel=2.2 altura=0.1588 Largura=0.1"
+  "22 mal Freq=2 fator=0.9 espaco=0.16 constdiel=2.2 LBanda=2 altura=0.1588 Dipolo=0.2"
   "23 ctm imput1=100 imput2=73 imput3=42.5 imput4=0.004 imput5=0.002 imput6=0.025 imput7=0.05"
   "26 acl imput1=100 imput2=73 imput3=42.5 imput4=50"
 )

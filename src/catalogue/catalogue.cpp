@@ -12,7 +12,11 @@
 #include "antennas/arrays/phased_array.h"
 #include "antennas/arrays/planar_array.h"
 #include "antennas/microstrip/circular_patch.h"
+#include "antennas/microstrip/circular_patch_array.h"
+#include "antennas/microstrip/microstrip_log_periodic.h"
+#include "antennas/microstrip/microstrip_yagi_uda.h"
 #include "antennas/microstrip/rectangular_patch.h"
+#include "antennas/microstrip/rectangular_patch_array.h"
 #include "antennas/wire/axial_helix.h"
 #include "antennas/wire/finite_dipole.h"
 #include "antennas/wire/infinitesimal_dipole.h"
@@ -41,8 +45,8 @@ std::vector<CalculatorDescriptor> build()
         endFireArrayCalculator(),        hansenWoodyardArrayCalculator(), phasedArrayCalculator(),
         planarArrayCalculator(),         rectangularApertureUniformCalculator(),    rectangularApertureTe10Calculator(),
         circularApertureUniformCalculator(),    circularApertureTe11Calculator(),    rectangularPatchCalculator(),
-        circularPatchCalculator(),    unbuiltCalculator("TForm18"),    unbuiltCalculator("TForm21"),
-        unbuiltCalculator("TForm20"),    unbuiltCalculator("TForm19"),    tMatchCalculator(),
+        circularPatchCalculator(),    rectangularPatchArrayCalculator(),    circularPatchArrayCalculator(),
+        microstripYagiUdaCalculator(),    microstripLogPeriodicCalculator(),    tMatchCalculator(),
         gammaMatchCalculator(),          foldedDipoleCalculator(),        lNetworkCalculator(),
     };
 }

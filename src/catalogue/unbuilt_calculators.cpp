@@ -23,59 +23,8 @@ struct Row {
 
 const std::vector<Row>& rows()
 {
-    using S = StatusForm;
-    using C = ClosePolicy;
-    const char* kOndarel = kRefusalOndarel;
-    static const std::vector<Row> all = {
-        {"TForm18",
-         18,
-         "Arranjo de Antenas de Microfita Retangular ",
-         "mar",
-         "ArMicRet1.mar",
-         {3, 3, 3, 3, 3, 3, 3, 3, 3},
-         S::Bare,
-         kOndarel,
-         "Arquivos do Ondarel [*.mar]|*.mar",
-         nullptr,
-         C::Free,
-         false},
-        {"TForm21",
-         21,
-         "Arranjo de Antenas de Microfita Circular ",
-         "mac",
-         "ArMicCir1.mac",
-         {3, 3, 3, 3, 3, 3, 3, 3, 3},
-         S::Bare,
-         kOndarel,
-         "Arquivos do Ondarel [*.mac]|*.mac|Todos os arquivos|*.*",
-         nullptr,
-         C::Free,
-         false},
-        {"TForm20",
-         20,
-         "Antena de Microfita Yagi - Uda ",
-         "may",
-         "ArMicYagUd1.may",
-         {2, 2, 2, 4, 2},
-         S::Bracketed,
-         kOndarel,
-         "Arquivos do Ondarel [*.may]|*.may|Todos os arquivos [*.*]|*.*",
-         nullptr,
-         C::Free,
-         false},
-        {"TForm19",
-         19,
-         "Antena de Microfita Log-Periódica ",
-         "mal",
-         "ArMicLogPer1.mal",
-         {2, 4, 4, 2, 4, 2, 2},
-         S::Bracketed,
-         kOndarel,
-         "Arquivos do Ondarel [*.mal]|*.mal|Todos os arquvos [*.*]|*.*",
-         nullptr,
-         C::Free,
-         false},
-    };
+    // Every calculator of the catalogue is built.
+    static const std::vector<Row> all = {};
     return all;
 }
 

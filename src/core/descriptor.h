@@ -124,6 +124,9 @@ struct Graphics2dCommand {
     std::string menuCaption = "Gráfico &2D";
     std::string hint = "Gráficos 2D";
     bool menuActs = true;  // false: only the tool-bar button opens the diagrams
+    // The menu item keeps its place but never acts and stays disabled, even
+    // when a key press enables every other command.
+    bool menuIdle = false;
 };
 
 // What a computation returns: the first failed check, or the result texts in

@@ -335,7 +335,7 @@ void CalculatorWindow::buildMenusAndToolBar()
             for (const auto& [name, keys] : descriptor_.shortcuts)
                 if (name == item.objectName) shortcut = q(keys);
             if (!shortcut.isEmpty()) action->setShortcut(QKeySequence(shortcut));
-            if (own && own->idle)
+            if ((own && own->idle) || (graphics2d && descriptor_.graphics2d.menuIdle))
                 idleActions_.insert(item.objectName);
             else if (!graphics2d || descriptor_.graphics2d.menuActs)
                 connect(action, &QAction::triggered, this, item.handler);

@@ -368,3 +368,56 @@ TEST(Screenshots, MicrostripPatches)
 
 }  // namespace
 }  // namespace ondarel::test
+
+namespace ondarel::test {
+namespace {
+
+// The four microstrip arrays fresh and computed, the substrate dialogs they
+// open, and the printed Yagi-Uda's element-count charts.
+TEST(Screenshots, MicrostripArrays)
+{
+    if (shotDir().isEmpty()) GTEST_SKIP() << "set ONDAREL_SCREENSHOT_DIR to take pictures";
+    SeamScope scope;
+    const std::vector<std::pair<QString, QString>> grid = {
+        {"Freq", "10"},  {"constdiel", "2.2"}, {"Tangente", "0.0009"}, {"altura", "0.1588"}, {"VSWR", "2"},
+        {"NumHoz", "4"}, {"NumVer", "4"},      {"EspHoz", "1.5"},      {"EspVer", "1.5"}};
+    const std::pair<const char*, std::vector<std::pair<QString, QString>>> calculators[] = {
+        {"TForm18", grid},
+        {"TForm21", grid},
+        {"TForm20", {{"Freq", "10"}, {"Ganho", "12"}, {"constdiel", "2.2"}, {"altura", "0.1588"}, {"Largura", "0.1"}}},
+        {"TForm19",
+         {{"Freq", "2"},
+          {"fator", "0.9"},
+          {"espaco", "0.16"},
+          {"constdiel", "2.2"},
+          {"altura", "0.1588"},
+          {"LBanda", "2"},
+          {"Dipolo", "0.2"}}},
+    };
+    for (const auto& [windowClass, inputs] : calculators) {
+        CalculatorWindow* w = openCalculator(windowClass);
+        save(w, QString(windowClass) + "_fresh");
+        for (const auto& [field, value] : inputs) type(w, field, value);
+        trigger(w, "Calcular1");
+        save(w, windowClass);
+    }
+    openCalculator("TForm18")->findChild<QPushButton*>("Button1")->click();  // left open beside the array
+    QWidget* substrates = WindowRegistry::instance().find("TDialogMenu2");
+    ASSERT_NE(substrates, nullptr);
+    save(substrates, "TDialogMenu2_patch_array");
+    substrates->close();
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = WindowRegistry::instance().find("TDialogMenu3");
+        save(dialog, "TDialogMenu3_log_periodic");
+        dialog->close();
+    });
+    openCalculator("TForm19")->findChild<QPushButton*>("Button1")->click();
+    trigger(openCalculator("TForm20"), "Grafico2D1");
+    auto* charts = dynamic_cast<ElementCountWindow*>(WindowRegistry::instance().find("TForm25"));
+    ASSERT_NE(charts, nullptr);
+    charts->pages()->setCurrentIndex(0);
+    save(charts, "microstrip_yagi_chart1");
+}
+
+}  // namespace
+}  // namespace ondarel::test

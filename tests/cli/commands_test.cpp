@@ -127,6 +127,19 @@ INSTANTIATE_TEST_SUITE_P(
                 "output1=7\noutput2=0.821\noutput3=24.775\noutput4=2.000\noutput5=2.061\noutput6=4.122\n"
                 "output7=282.620\noutput8=2.000\nComboBox1=1.520;1.155;0.878;0.667;0.507;0.385\n"
                 "ComboBox2=19.760;15.018;11.413;8.674;6.592;5.010\nComboBox3=0.760;0.578;0.439;0.334;0.254;0.193\n"},
+        CliCase{{"run", "may", "Freq=10", "Ganho=3", "constdiel=2.2", "altura=0.1588", "Largura=0.1"},
+                0,
+                "Numero=2\nDielefet=1.734\nRefletor=1.139\nExcitador=0.966\nCompOtimo=0.164\nCompOtimo1=0.374\n"
+                "LargFeixeE=62.825\nLargFeixeH=96.052\nComboBox1=\nComboBox3=0.456\n"},
+        CliCase{{"run", "mal", "Freq=2", "fator=0.76", "espaco=0.05", "constdiel=2.2", "LBanda=1.0001",
+                 "altura=0.1588", "Dipolo=0.2"},
+                0,
+                "NumDipolos=2\nLargRegAtiva=1.470\nBandaEstru=1.470\nFreqdip=2.000\nAngulo=50.194\nComprim=0.762\n"
+                "ImpCarac=269.826\nComboBox2=4.349;3.305\ndistance=0.435\nComboBox1=0.152\n"},
+        CliCase{{"run", "mal", "Freq=2", "fator=0.9", "espaco=0.16", "constdiel=2.2", "LBanda=1", "altura=0.1588",
+                 "Dipolo=0.2"},
+                1,
+                "Largura de Banda Inválida!!\n"},
         CliCase{{"run", "lpc", "input1=300", "input2=10"},
                 0,
                 "output1=6\nEdit1=16.711\nEdit2=1.050\nEdit3=17.507\nEdit4=1.100\noutput2=11.141\noutput3=0.700\n"

@@ -149,5 +149,32 @@ TEST_F(LoopPickList, WritesOnChangeIntoItsCaller)
     EXPECT_EQ(text(w, "output3"), "0.273");  // (a/b)·Rs for aluminium
 }
 
+// The patch arrays leave their dialog open beside them: it keeps writing into
+// the array that opened it after another calculator has set its own code.
+TEST(ArrayPickList, KeepsWritingIntoTheArrayThatOpenedIt)
+{
+    SeamScope scope;
+    CalculatorWindow* array = openCalculator("TForm18");
+    array->findChild<QPushButton*>("Button1")->click();
+    auto* d = qobject_cast<PickListDialog*>(WindowRegistry::instance().find("TDialogMenu2"));
+    ASSERT_NE(d, nullptr);
+    EXPECT_FALSE(d->isModal());
+    EXPECT_EQ(WindowRegistry::instance().windowCode(), 18);
+    EXPECT_EQ(d->label(1)->text(), "Altura do dielétrico (cm):");
+    EXPECT_FALSE(d->combo(2)->isVisible());              // no conductor row
+    CalculatorWindow* yagi = openCalculator("TForm20");  // writes code 20 on creation
+    EXPECT_EQ(WindowRegistry::instance().windowCode(), 20);
+    d->combo(0)->setCurrentIndex(13);
+    d->combo(1)->setCurrentIndex(11);
+    EXPECT_EQ(text(array, "constdiel"), "10.2");
+    EXPECT_EQ(text(array, "Tangente"), "0.0035");
+    EXPECT_EQ(text(array, "altura"), "0.254");
+    EXPECT_EQ(text(yagi, "constdiel"), "");
+    EXPECT_EQ(text(yagi, "altura"), "");
+    d->OKClick();
+    EXPECT_EQ(text(array, "constdiel"), "10.2");
+    EXPECT_TRUE(scope.seam().messages.empty());
+}
+
 }  // namespace
 }  // namespace ondarel::test

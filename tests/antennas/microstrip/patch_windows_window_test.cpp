@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -37,6 +38,48 @@ protected:
         return w;
     }
 };
+
+// The patch arrays: counts reopened as "4.000" compute as 4, the circular
+// array's "Grafico&s" stays disabled, and the data sheet prints what is shown.
+TEST_F(PatchWindows, TheArraysReopenTheirCountsAndDrawNoDiagrams)
+{
+    QTemporaryDir dir;
+    for (const char* windowClass : {"TForm18", "TForm21"}) {
+        CalculatorWindow* w = openCalculator(windowClass);
+        typeAll(w, {{"Freq", "10"},
+                    {"constdiel", "2.2"},
+                    {"Tangente", "0.0009"},
+                    {"altura", "0.1588"},
+                    {"VSWR", "2"},
+                    {"NumHoz", "4"},
+                    {"NumVer", "4"},
+                    {"EspHoz", "1.5"},
+                    {"EspVer", "1.5"}});
+        const bool circular = QString(windowClass) == "TForm21";
+        EXPECT_EQ(menuItem(w, "Grafico2D1")->isEnabled(), !circular) << windowClass;
+        EXPECT_TRUE(menuItem(w, "Calcular1")->isEnabled());
+        const QString file = dir.filePath(circular ? "a.mac" : "a.mar");
+        seam.saveAnswers.push_back(file);
+        trigger(w, "SalvarComo1");
+        trigger(w, "Novo1");
+        seam.openAnswers.push_back(file);
+        trigger(w, "Abrir1");
+        EXPECT_EQ(text(w, "NumHoz"), "4.000");
+        EXPECT_EQ(statusText(w), circular ? "a.mac" : "a.mar");
+        EXPECT_EQ(text(w, "CompHoz"), circular ? "8.700" : "8.124");
+        trigger(w, "Grafico2D1");  // no diagrams to open
+        EXPECT_EQ(menuItem(w, "Grafico2D1")->isEnabled(), !circular);
+        seam.printAnswers = {1};
+        seam.pages.clear();
+        trigger(w, "Imprimir1");
+        ASSERT_EQ(seam.pages.size(), 1u);
+        EXPECT_EQ(seam.pages[0].textAt(1000, 500)->text, "4.000");
+        // tan δ came back as "0.001": a little lossier than the typed 0.0009.
+        EXPECT_EQ(text(w, "Tangente"), "0.001");
+        EXPECT_EQ(seam.pages[0].textAt(1000, 1200)->text, circular ? "98.149" : "98.134");
+    }
+    EXPECT_TRUE(seam.messages.empty());
+}
 
 TEST_F(PatchWindows, EitherFeedButtonComputesAndClearsTheOtherFeedsResult)
 {

@@ -15,6 +15,8 @@ namespace {
 
 const CalculatorDescriptor& rectangular() { return *findByWindowClass("TForm16"); }
 const CalculatorDescriptor& circular() { return *findByWindowClass("TForm17"); }
+const CalculatorDescriptor& rectangularArray() { return *findByWindowClass("TForm18"); }
+const CalculatorDescriptor& circularArray() { return *findByWindowClass("TForm21"); }
 
 struct Design {
     const char* what;
@@ -100,6 +102,105 @@ INSTANTIATE_TEST_SUITE_P(
                rectangular,
                rect(kDuroid, 7, 0.999L),
                {"Coeficiente de onda estacionária inválido, recomenda-se VSWR>=1!!"}}));
+
+// f, εr, tan δ, h, S, Nx, Ny, sx, sy. Results: L, W, Lx, Ly, Rin, Z0, D(dB),
+// BW, η; the circular array a, ae in place of L, W.
+const std::vector<long double> kGrid = {10, 2.2L, 0.0009L, 0.1588L, 2, 4, 4, 1.5L, 1.5L};
+const std::vector<std::string> kRectGrid = {"0.906",  "1.186",  "8.124", "9.243", "228.411",
+                                            "26.018", "20.092", "0.669", "98.260"};
+const std::vector<std::string> kDiscGrid = {"0.525",  "0.598",  "8.700", "8.700", "416.980",
+                                            "25.824", "20.126", "0.675", "98.274"};
+
+INSTANTIATE_TEST_SUITE_P(
+    RectangularArray, PatchDesigns,
+    ::testing::Values(
+        // The element is the single patch's (L, W, and Rin of its line feed);
+        // Lx = 4L + 3sx; D = 4πA/λ0² less 0.0131 dB per cm of mean side.
+        Design{"4 × 4 duroid grid", rectangularArray, kGrid, kRectGrid},
+        Design{"counts typed with decimals count their whole part", rectangularArray,
+               rect(rect(kGrid, 5, 4.9L), 6, 4.000L), kRectGrid},
+        Design{"1 × 1: the array is its element",
+               rectangularArray,
+               rect(rect(kGrid, 5, 1), 6, 1),
+               {"0.906", "1.186", "0.906", "1.186", "228.411", "26.018", "1.748", "2.678", "98.260"}},
+        // Twice the elements: every Q doubles, BW halves, η stays.
+        Design{"8 × 8",
+               rectangularArray,
+               rect(rect(kGrid, 5, 8), 6, 8),
+               {"0.906", "1.186", "17.748", "19.987", "228.411", "26.018", "26.702", "0.335", "98.260"}},
+        Design{"lossless substrate",
+               rectangularArray,
+               rect(kGrid, 2, 0),
+               {"0.906", "1.186", "8.124", "9.243", "228.411", "26.018", "20.092", "0.661", "99.442"}},
+        Design{"air",
+               rectangularArray,
+               rect(kGrid, 1, 1),
+               {"1.283", "1.500", "9.631", "10.500", "211.793", "30.326", "21.366", "1.243", "99.063"}},
+        Design{"h = 0.013 accepted",
+               rectangularArray,
+               rect(kGrid, 3, 0.013L),
+               {"1.006", "1.186", "8.524", "9.243", "247.508", "2.680", "20.298", "0.101", "47.591"}},
+        Design{"texts cut to 15 characters",
+               rectangularArray,
+               rect(kGrid, 4, 1e30L),
+               {"0.906", "1.186", "8.124", "9.243", "228.411", "26.018", "20.092", "946675734030336", "98.260"}},
+        Design{"f = 0", rectangularArray, rect(kGrid, 0, 0), {"Frequencia Inválida!!"}},
+        Design{"εr below 1", rectangularArray, rect(kGrid, 1, 0.999L), {"Permissividade Relativa Inválida!!"}},
+        Design{"tan δ below 0", rectangularArray, rect(kGrid, 2, -0.0001L), {"Tangente de Perda Inválida!!"}},
+        Design{"VSWR checked before h",
+               rectangularArray,
+               rect(rect(kGrid, 4, 0.999L), 3, 0),
+               {"Coeficiente de Onda Estacionária Inválido, recomenda-se VSWR>=1!!"}},
+        Design{"h = 0.0129",
+               rectangularArray,
+               rect(kGrid, 3, 0.0129L),
+               {"Altura do Substrato Inválida, recomenda-se H>=0.013cm!!"}},
+        Design{"Nx = 0.9 counts 0",
+               rectangularArray,
+               rect(kGrid, 5, 0.9L),
+               {"Número de Elementos na Direção x Inválido!!"}},
+        Design{"Ny = 0", rectangularArray, rect(kGrid, 6, 0), {"Número de Elementos na Direção y Inválido!!"}},
+        Design{"sx = 0", rectangularArray, rect(kGrid, 7, 0), {"Espaçamento na Direção x Inválido!!"}},
+        Design{"sy = 0", rectangularArray, rect(kGrid, 8, 0), {"Espaçamento na Direção y Inválido!!"}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    CircularArray, PatchDesigns,
+    ::testing::Values(
+        // a and ae as the single disc's; Rin with copper (5.76e7 S/m) just below its 416.991.
+        Design{"4 × 4 duroid grid", circularArray, kGrid, kDiscGrid},
+        Design{"1 × 1: Lx = Ly = 2a",
+               circularArray,
+               rect(rect(kGrid, 5, 1), 6, 1),
+               {"0.525", "0.598", "1.050", "1.050", "416.980", "25.824", "1.860", "2.699", "98.274"}},
+        Design{"8 × 8",
+               circularArray,
+               rect(rect(kGrid, 5, 8.5L), 6, 8),
+               {"0.525", "0.598", "18.900", "18.900", "416.980", "25.824", "26.731", "0.337", "98.274"}},
+        Design{"lossless substrate",
+               circularArray,
+               rect(kGrid, 2, 0),
+               {"0.525", "0.598", "8.700", "8.700", "421.851", "25.824", "20.126", "0.667", "99.447"}},
+        Design{"h = 0.013 accepted",
+               circularArray,
+               rect(kGrid, 3, 0.013L),
+               {"0.582", "0.593", "9.153", "9.153", "220.452", "2.680", "20.561", "0.101", "47.589"}},
+        Design{"f = 0", circularArray, rect(kGrid, 0, 0), {"Frequencia Inválida!!"}},
+        Design{"εr below 1", circularArray, rect(kGrid, 1, 0.999L), {"Constante Dielétrica Relativa Inválida!!"}},
+        Design{
+            "tan δ below 0", circularArray, rect(kGrid, 2, -0.0001L), {"Tangente de Perda do Dielétrico Inválida!!"}},
+        Design{"h checked before VSWR",
+               circularArray,
+               rect(rect(kGrid, 4, 0.999L), 3, 0.0129L),
+               {"Altura do Dielétrico Inválida, recomenda-se H>=0.013cm!!"}},
+        Design{"VSWR below 1",
+               circularArray,
+               rect(kGrid, 4, 0.999L),
+               {"Coeficiente de Onda Estacionária Inválido, recomenda-se VSWR>=1!!"}},
+        Design{"Nx = 0", circularArray, rect(kGrid, 5, 0), {"Número de Elementos na Direção x Inválido!!"}},
+        Design{
+            "Ny = 0.5 counts 0", circularArray, rect(kGrid, 6, 0.5L), {"Número de Elementos na Direção y Inválido!!"}},
+        Design{"sx = 0", circularArray, rect(kGrid, 7, 0), {"Espaçamento na Direção x ínválido!!"}},
+        Design{"sy = 0", circularArray, rect(kGrid, 8, 0), {"Espaçamento na Direção y Inválido!!"}}));
 
 // f, εr, h, tan δ, Zd, σ, S. Results: Rin, Z0, a, ae, D(dB), Qt, η, BW, ρf.
 const std::vector<long double> kDisc = {10, 2.2L, 0.1588L, 0.0009L, 50, 5.8e7L, 2};

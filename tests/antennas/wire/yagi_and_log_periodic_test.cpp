@@ -110,7 +110,62 @@ INSTANTIATE_TEST_SUITE_P(
                    "14.121", "12.709", "11.438", "10.295", "9.265"}},
                  {"ComboBox3",
                   {"0.900", "0.810", "0.729", "0.656", "0.590", "0.531", "0.478", "0.430", "0.387", "0.349", "0.314",
-                   "0.282", "0.254", "0.229", "0.206"}}}}));
+                   "0.282", "0.254", "0.229", "0.206"}}}},
+        // Printed Yagi: P(12) = 8.26 → N = 8; x = λ0/(w·√εreff) = 22.8 picks the
+        // first director table; lengths in guided wavelengths λg = 2.278 cm.
+        Example{"printed Yagi at 10 GHz",
+                "TForm20",
+                {10, 12, 2.2L, 0.1588L, 0.1L},
+                {"8", "1.734", "1.139", "0.966", "1.750", "3.988", "35.737", "40.281"},
+                {{"ComboBox1", {"0.943", "0.927", "0.932", "0.941", "0.934", "0.925"}},
+                 {"ComboBox3", {"0.456", "0.365", "0.570", "0.797", "0.729", "0.752", "0.911"}}}},
+        Example{"G = 3: two elements, one spacing, no directors",
+                "TForm20",
+                {10, 3, 2.2L, 0.1588L, 0.1L},
+                {"2", "1.734", "1.139", "0.966", "0.164", "0.374", "62.825", "96.052"},
+                {{"ComboBox1", {}}, {"ComboBox3", {"0.456"}}}},
+        Example{"G = 4 uses R itself",
+                "TForm20",
+                {10, 4, 2.2L, 0.1588L, 0.1L},
+                {"2", "1.734", "1.139", "0.966", "0.164", "0.374", "62.825", "96.052"},
+                {{"ComboBox1", {}}, {"ComboBox3", {"0.456"}}}},
+        Example{"just above 4 dB R + 1",
+                "TForm20",
+                {10, 4.01L, 2.2L, 0.1588L, 0.1L},
+                {"3", "1.734", "1.139", "0.966", "0.348", "0.793", "56.993", "75.672"},
+                {{"ComboBox1", {"0.943"}}, {"ComboBox3", {"0.456", "0.365"}}}},
+        // x = 77: the third director table; x = 470: the driven fit's upper branch.
+        Example{"narrower dipoles",
+                "TForm20",
+                {10, 12, 2.2L, 0.1588L, 0.03L},
+                {"8", "1.675", "1.159", "1.056", "1.750", "4.058", "35.737", "40.281"},
+                {{"ComboBox1", {"1.029", "1.011", "1.015", "1.025", "1.013", "1.006"}},
+                 {"ComboBox3", {"0.464", "0.371", "0.580", "0.811", "0.742", "0.765", "0.927"}}}},
+        Example{"a hair-thin dipole",
+                "TForm20",
+                {10, 12, 2.2L, 0.1588L, 0.005L},
+                {"8", "1.631", "1.175", "1.120", "1.750", "4.112", "35.737", "40.281"},
+                {{"ComboBox1", {"1.090", "1.067", "1.071", "1.081", "1.071", "1.060"}},
+                 {"ComboBox3", {"0.470", "0.376", "0.587", "0.822", "0.752", "0.775", "0.940"}}}},
+        // Printed log-periodic: α = 8.881°, Bs = 2·1.593, N = round(11.998) = 12;
+        // each list starts at τ times its start (τ·L1 = 5.150, 2στ·L1, τ·w).
+        Example{
+            "printed log-periodic over 2:1",
+            "TForm19",
+            {2, 0.9L, 0.16L, 2.2L, 2, 0.1588L, 0.2L},
+            {"12", "1.593", "3.186", "4.000", "8.881", "12.563", "269.826"},
+            {{"ComboBox2",
+              {"5.150", "4.635", "4.172", "3.754", "3.379", "3.041", "2.737", "2.463", "2.217", "1.995", "1.796",
+               "1.616"}},
+             {"distance",
+              {"1.648", "1.483", "1.335", "1.201", "1.081", "0.973", "0.876", "0.788", "0.709", "0.638", "0.575"}},
+             {"ComboBox1",
+              {"0.180", "0.162", "0.146", "0.131", "0.118", "0.106", "0.096", "0.086", "0.077", "0.070", "0.063"}}}},
+        Example{"τ = 0.76 and a band just over 1",
+                "TForm19",
+                {2, 0.76L, 0.05L, 2.2L, 1.0001L, 0.1588L, 0.2L},
+                {"2", "1.470", "1.470", "2.000", "50.194", "0.762", "269.826"},
+                {{"ComboBox2", {"4.349", "3.305"}}, {"distance", {"0.435"}}, {"ComboBox1", {"0.152"}}}}));
 
 struct Check {
     const char* why;
@@ -161,7 +216,56 @@ INSTANTIATE_TEST_SUITE_P(
         Check{"τ just below 1", "TForm15", {300, 100, 1, 0.999999999999L, 0.15L}, "Fator de Escala Inválido!!"},
         Check{"σ = 0", "TForm15", {300, 100, 1, 0.9L, 0}, "Espaçamento Relativo Inválido!!"},
         Check{"σ = 1", "TForm15", {300, 100, 1, 0.9L, 1}, "Espaçamento Relativo Inválido!!"},
-        Check{"σ = 0.999", "TForm15", {300, 100, 1, 0.9L, 0.999L}, nullptr}));
+        Check{"σ = 0.999", "TForm15", {300, 100, 1, 0.9L, 0.999L}, nullptr},
+        // Printed Yagi: f, G, εr, h, w.
+        Check{"f = 0.12", "TForm20", {0.12L, 12, 2.2L, 0.1588L, 0.1L}, "Frequencia Inválida!!"},
+        Check{"f = 0.1201", "TForm20", {0.1201L, 12, 2.2L, 0.1588L, 0.1L}, nullptr},
+        Check{"G = 2.99", "TForm20", {10, 2.99L, 2.2L, 0.1588L, 0.1L}, "Ganho Fora da Faixa 3<=G<24!!"},
+        Check{"G = 24 accepted", "TForm20", {10, 24, 2.2L, 0.1588L, 0.1L}, nullptr},
+        Check{"G = 24.01", "TForm20", {10, 24.01L, 2.2L, 0.1588L, 0.1L}, "Ganho Fora da Faixa 3<=G<24!!"},
+        Check{
+            "one element just under 4 dB", "TForm20", {10, 3.9L, 2.2L, 0.1588L, 0.1L}, "Ganho Fora da Faixa 3<=G<24!!"},
+        Check{"εr = 0.999", "TForm20", {10, 12, 0.999L, 0.1588L, 0.1L}, "Constante Dielétrica Relativa Inválida!!"},
+        Check{"h = 0.0129",
+              "TForm20",
+              {10, 12, 2.2L, 0.0129L, 0.1L},
+              "Altura do substrato inválida, recomenda-se H>=0.013cm!!"},
+        Check{"h = 0.013", "TForm20", {10, 12, 2.2L, 0.013L, 0.1L}, nullptr},
+        Check{"w = 0", "TForm20", {10, 12, 2.2L, 0.1588L, 0}, "Largura Inválida!!"},
+        // x = 2362: beyond the driven-element fit.
+        Check{"w too narrow for the fit", "TForm20", {10, 12, 2.2L, 0.1588L, 0.001L}, "Largura Inválida!!"},
+        // Printed log-periodic: f, τ, σ, εr, B, h, w.
+        Check{"mal f = 0", "TForm19", {0, 0.9L, 0.16L, 2.2L, 2, 0.1588L, 0.2L}, "Frequencia Inválida!!"},
+        Check{"mal τ = 0.7599", "TForm19", {2, 0.7599L, 0.16L, 2.2L, 2, 0.1588L, 0.2L}, "Fator de Escala Inválido!!"},
+        Check{"mal τ = 1", "TForm19", {2, 1, 0.16L, 2.2L, 2, 0.1588L, 0.2L}, "Fator de Escala Inválido!!"},
+        Check{"mal τ next to 1",
+              "TForm19",
+              {2, 0.999999999L, 0.16L, 2.2L, 2, 0.1588L, 0.2L},
+              "Fator de Escala Inválido!!"},
+        Check{"mal σ = 0", "TForm19", {2, 0.9L, 0, 2.2L, 2, 0.1588L, 0.2L}, "Espaçamento Relativo Inválido!!"},
+        Check{"mal σ = 1", "TForm19", {2, 0.9L, 1, 2.2L, 2, 0.1588L, 0.2L}, "Espaçamento Relativo Inválido!!"},
+        Check{"mal σ = 0.9999", "TForm19", {2, 0.9L, 0.9999L, 2.2L, 2, 0.1588L, 0.2L}, nullptr},
+        Check{"mal εr = 0.999",
+              "TForm19",
+              {2, 0.9L, 0.16L, 0.999L, 2, 0.1588L, 0.2L},
+              "Permissividade Relativa Inválida!!"},
+        Check{"mal h checked before B",
+              "TForm19",
+              {2, 0.9L, 0.16L, 2.2L, 0, 0.0129L, 0.2L},
+              "Altura do substrato inválida, recomenda-se H>=0.013cm!!"},
+        Check{"mal h = 0.013", "TForm19", {2, 0.9L, 0.16L, 2.2L, 2, 0.013L, 0.2L}, nullptr},
+        // fmax below fmin would give one element and a negative axial length.
+        Check{"mal B = 0.5", "TForm19", {2, 0.9L, 0.16L, 2.2L, 0.5L, 0.1588L, 0.2L}, "Largura de Banda Inválida!!"},
+        Check{"mal B = 1", "TForm19", {2, 0.9L, 0.16L, 2.2L, 1, 0.1588L, 0.2L}, "Largura de Banda Inválida!!"},
+        Check{"mal w = 0",
+              "TForm19",
+              {2, 0.9L, 0.16L, 2.2L, 2, 0.1588L, 0},
+              "Largura do Dipolo de Maior Ordem é Inválida!!"},
+        // ln(π·L1/w) < 2.25: a negative line impedance.
+        Check{"mal w = 20",
+              "TForm19",
+              {2, 0.9L, 0.16L, 2.2L, 2, 0.1588L, 20},
+              "Largura do Dipolo de Maior Ordem é Inválida!!"}));
 
 TEST(LogPeriodicElementBound, TheLargestAcceptedArrayStillComputesQuickly)
 {

@@ -133,6 +133,31 @@ TEST_F(YagiWindows, GraficosDrawsTheFourChartsWithTheCallersTitles)
     EXPECT_EQ(charts(), nullptr);
 }
 
+// The printed Yagi-Uda opens the same charts under its own code and titles.
+TEST_F(YagiWindows, ThePrintedYagiChartsItsOwnElementCount)
+{
+    CalculatorWindow* w = openCalculator("TForm20");
+    EXPECT_EQ(WindowRegistry::instance().windowCode(), 20);  // written on creation
+    typeAll(w, {{"Freq", "10"}, {"Ganho", "12"}, {"constdiel", "2.2"}, {"altura", "0.1588"}, {"Largura", "0.1"}});
+    trigger(w, "Calcular1");
+    EXPECT_EQ(items(w, "ComboBox1"), (QStringList{"0.943", "0.927", "0.932", "0.941", "0.934", "0.925"}));
+    trigger(w, "Grafico2D1");
+    ElementCountWindow* c = charts();
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->windowTitle(), "Gráficos da antena de microfita Yagi-Uda");
+    EXPECT_EQ(c->curveChart(0)->title(), "Ganho (dB) x Número de elementos da antena de microfita Yagi-Uda");
+    EXPECT_EQ(c->curveChart(2)->title(),
+              "Largura de Feixe Plano Vertical x Número de elementos da antena Yagi-Uda "
+              "da antena de microfita Yagi-Uda");
+    ASSERT_EQ(c->curveChart(1)->points().size(), 21u);
+    EXPECT_NEAR(c->curveChart(1)->points().front().x(), 8.0 / 7.0, 1e-6);  // N/(N − 1) with N = 8
+    EXPECT_TRUE(seam.messages.empty());
+    w->hide();
+    c->findChild<QToolButton*>("SpeedButton2")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w->isVisible());
+}
+
 TEST_F(YagiWindows, ChartsRefuseNoElementsAndFaultOnOneElement)
 {
     // A refusal stops each command; a fault abandons "Gráficos" as a whole
@@ -163,7 +188,8 @@ TEST_F(YagiWindows, ProjectFilesKeepTheInputsAndReopenWithTheirDecimals)
         const char* preset;
         const char* saveFilter;
         std::vector<std::pair<const char*, const char*>> typed, reopened;
-        const char* result;  // output1 after reopening
+        const char* result;  // the element count after reopening
+        const char* resultField = "output1";
     };
     const Case cases[] = {
         {"TForm14",
@@ -187,6 +213,28 @@ TEST_F(YagiWindows, ProjectFilesKeepTheInputsAndReopenWithTheirDecimals)
          {{"input1", "300"}, {"input2", "100"}, {"input3", "1"}, {"input4", "0.9"}, {"input5", "0.15"}},
          {{"input1", "300.000"}, {"input4", "0.900"}, {"input5", "0.150"}},
          "16"},
+        {"TForm20",
+         "d.may",
+         "ArMicYagUd1.may",
+         "Arquivos do Ondarel [*.may] |*.may|Todos os arquivos [*.*]|*.*",
+         {{"Freq", "10"}, {"Ganho", "12"}, {"constdiel", "2.2"}, {"altura", "0.1588"}, {"Largura", "0.1"}},
+         {{"Freq", "10.00"}, {"Ganho", "12.00"}, {"constdiel", "2.20"}, {"altura", "0.1588"}, {"Largura", "0.10"}},
+         "8",
+         "Numero"},
+        {"TForm19",
+         "e.mal",
+         "ArMicLogPer1.mal",
+         "Arquivos do Ondarel [*.mal]|*.mal|Todos os arquivos [*.*]|*.*",
+         {{"Freq", "2"},
+          {"fator", "0.9"},
+          {"espaco", "0.16"},
+          {"constdiel", "2.2"},
+          {"LBanda", "2"},
+          {"altura", "0.1588"},
+          {"Dipolo", "0.2"}},
+         {{"Freq", "2.00"}, {"fator", "0.9000"}, {"espaco", "0.1600"}, {"LBanda", "2.0000"}, {"altura", "0.16"}},
+         "12",
+         "NumDipolos"},
     };
     QTemporaryDir dir;
     for (const Case& c : cases) {
@@ -203,7 +251,7 @@ TEST_F(YagiWindows, ProjectFilesKeepTheInputsAndReopenWithTheirDecimals)
         trigger(w, "Abrir1");
         EXPECT_EQ(statusText(w), QString("Ondarel[ %1 ]").arg(c.file));
         for (const auto& [field, shown] : c.reopened) EXPECT_EQ(text(w, field), shown) << c.calculator << field;
-        EXPECT_EQ(text(w, "output1"), c.result);
+        EXPECT_EQ(text(w, c.resultField), c.result) << c.calculator;
     }
     EXPECT_EQ(menuItem(openCalculator("TForm29"), "Sobre1")->text(), "So&bre...");
     EXPECT_TRUE(seam.messages.empty());
