@@ -141,7 +141,9 @@ int computeAndPrint(const CalculatorDescriptor& d, const std::vector<std::string
                     bool json, std::ostream& out)
 {
     try {
-        const Outcome outcome = d.compute(valuesOf(texts));
+        std::vector<long double> values;
+        for (std::size_t i = 0; i < texts.size(); ++i) values.push_back(d.computedValue(i, texts[i]));
+        const Outcome outcome = d.compute(values);
         if (outcome.fault) {
             // The notes given before the fault, then the fault's report.
             std::string message;

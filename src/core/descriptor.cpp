@@ -1,5 +1,7 @@
 #include "core/descriptor.h"
 
+#include "core/number_text.h"
+
 namespace ondarel {
 
 ProjectFileSpec projectFile(std::string extension, std::string defaultName, std::vector<int> decimals,
@@ -25,6 +27,12 @@ int CalculatorDescriptor::inputIndex(const std::string& name) const
     for (std::size_t i = 0; i < inputs.size(); ++i)
         if (inputs[i].name == name) return static_cast<int>(i);
     return -1;
+}
+
+long double CalculatorDescriptor::computedValue(std::size_t index, std::string_view text) const
+{
+    if (index < inputs.size() && inputs[index].leadingDigits) return leadingDigitsValue(text);
+    return fieldValue(text);
 }
 
 }  // namespace ondarel

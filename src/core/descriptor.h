@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,9 @@ struct InputRow {
     // When set, the field stands on the previous input's line after this text
     // ("+/-j" between a resistance and its reactance).
     std::string joiner;
+    // The computation reads only the text's leading digits (element counts
+    // typed as "4.000" count 4); the project file still keeps the typed value.
+    bool leadingDigits = false;
 };
 
 // What a result field shows: one text, or a list of texts in a drop-down
@@ -198,6 +202,8 @@ struct CalculatorDescriptor {
 
     bool implemented() const { return static_cast<bool>(compute); }
     int inputIndex(const std::string& name) const;
+    // The value `compute` gets for the input at `index` typed as `text`.
+    long double computedValue(std::size_t index, std::string_view text) const;
 };
 
 }  // namespace ondarel

@@ -83,6 +83,16 @@ std::optional<long double> parseNumber(std::string_view text)
 
 long double fieldValue(std::string_view text) { return parseNumber(text).value_or(0.0L); }
 
+long double leadingDigitsValue(std::string_view text)
+{
+    long double value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') break;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 std::string formatFixed(long double value, int decimals)
 {
     if (std::isnan(value)) return "NAN";

@@ -17,6 +17,10 @@ std::optional<long double> parseNumber(std::string_view text);
 // text counts as 0.
 long double fieldValue(std::string_view text);
 
+// A count read from the leading digits of the text, stopping at the first
+// other character: "4.000" gives 4, "1e1" gives 1, "" and "-3" give 0.
+long double leadingDigitsValue(std::string_view text);
+
 // Fixed notation with the given number of decimals, "." as decimal point, no
 // grouping. The value is first taken to 18 significant decimal digits (the
 // precision the displays use), then rounded half away from zero, so a stored

@@ -36,8 +36,8 @@ void CalculatorWindow::Calcular1Click()
 void CalculatorWindow::calculate()
 {
     std::vector<long double> values;
-    for (const InputRow& row : descriptor_.inputs)
-        values.push_back(fieldValue(field(q(row.name))->text().toStdString()));
+    for (std::size_t i = 0; i < descriptor_.inputs.size(); ++i)
+        values.push_back(descriptor_.computedValue(i, field(q(descriptor_.inputs[i].name))->text().toStdString()));
     const std::vector<long double> chosen = choiceValues();
     values.insert(values.end(), chosen.begin(), chosen.end());
     const Outcome outcome = descriptor_.compute(values);

@@ -140,6 +140,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "Dipolo=0.2"},
                 1,
                 "Largura de Banda Inválida!!\n"},
+        // Element counts are the text's leading digits: "1e1" counts one, "+4" none.
+        CliCase{{"run", "mar", "Freq=10", "constdiel=2.2", "Tangente=0.0009", "altura=0.1588", "VSWR=2",
+                 "NumHoz=1e1", "NumVer=1.9", "EspHoz=1.5", "EspVer=1.5"},
+                0,
+                "Comp=0.906\nLargura=1.186\nCompHoz=0.906\nCompvert=1.186\nImpEnt=228.411\nImpCarac=26.018\n"
+                "Diretiv=1.748\nLargbanda=2.678\nEficiencia=98.260\n"},
+        CliCase{{"run", "mac", "Freq=10", "constdiel=2.2", "Tangente=0.0009", "altura=0.1588", "VSWR=2",
+                 "NumHoz=+4", "NumVer=4", "EspHoz=1.5", "EspVer=1.5"},
+                1,
+                "Número de Elementos na Direção x Inválido!!\n"},
         CliCase{{"run", "lpc", "input1=300", "input2=10"},
                 0,
                 "output1=6\nEdit1=16.711\nEdit2=1.050\nEdit3=17.507\nEdit4=1.100\noutput2=11.141\noutput3=0.700\n"

@@ -19,8 +19,8 @@ std::vector<InputRow> patchArrayGridRows()
 {
     return {
         {"VSWR", "Coeficiente de onda estacionária VSWR:", "", ""},
-        {"NumHoz", "Número de elementos na direção x:", "", ""},
-        {"NumVer", "Número de elementos na direção y:", "", ""},
+        {"NumHoz", "Número de elementos na direção x:", "", "", "", true},
+        {"NumVer", "Número de elementos na direção y:", "", "", "", true},
         {"EspHoz", "Espaçamento na direção x (cm):", "", ""},
         {"EspVer", "Espaçamento na direção y (cm):", "", ""},
     };
