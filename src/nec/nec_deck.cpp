@@ -56,8 +56,10 @@ std::variant<int, Refusal> segmentsFor(double length_m, double radius_m, double 
     if (wanted > 0) {
         if (length_m / wanted < kExtendedKernelSegmentToRadius * radius_m * (1 - 1e-12))
             return Refusal{segmentRefusal(tooThick, length_m, radius_m, wavelength_m, wanted)};
-        if (length_m / wanted >= longest) return Refusal{segmentRefusal(tooLong, length_m, radius_m, wavelength_m, wanted)};
-        if (centreFed && wanted % 2 == 0) return Refusal{segmentRefusal(even, length_m, radius_m, wavelength_m, wanted)};
+        if (length_m / wanted >= longest)
+            return Refusal{segmentRefusal(tooLong, length_m, radius_m, wavelength_m, wanted)};
+        if (centreFed && wanted % 2 == 0)
+            return Refusal{segmentRefusal(even, length_m, radius_m, wavelength_m, wanted)};
         return wanted;
     }
     auto atMost = [&](double ratio) {

@@ -71,8 +71,8 @@ std::vector<Point> polygon(Point centre, double r, int n, Point u, Point v)
     for (int k = 0; k <= n; ++k) {
         const double angle = -kPi / 2 - kPi / n + 2 * kPi * (k % n) / n;
         const double c = r * std::cos(angle), s = r * std::sin(angle);
-        points.push_back({centre[0] + c * u[0] + s * v[0], centre[1] + c * u[1] + s * v[1],
-                          centre[2] + c * u[2] + s * v[2]});
+        points.push_back(
+            {centre[0] + c * u[0] + s * v[0], centre[1] + c * u[1] + s * v[1], centre[2] + c * u[2] + s * v[2]});
     }
     return points;
 }
@@ -108,7 +108,8 @@ std::vector<Point> spiral(double r, double z0, double pitch, double turns, int p
 
 // A helix over a perfect ground: a vertical feed wire from the ground up to
 // the first turn, then the spiral.
-Step helixOverGround(Builder& b, double radius_m, double pitch_m, double turns, double wire_radius_m, double feedHeight_m)
+Step helixOverGround(Builder& b, double radius_m, double pitch_m, double turns, double wire_radius_m,
+                     double feedHeight_m)
 {
     b.model.perfectGround = true;
     const double turnLength = std::hypot(2 * kPi * radius_m, pitch_m);
@@ -136,7 +137,8 @@ Step finiteDipole(Builder& b, const std::vector<long double>& in)
     const double half = d(std::get<FiniteDipoleResults>(c).length_m) / 2;
     b.model.conductivity_s_m = d(at(in, 3));
     int count = 0;
-    if (auto refused = b.element({0, 0, -half}, {0, 0, half}, d(at(in, 2)) * b.wavelength_m, true, b.model.feedTag, count))
+    if (auto refused =
+            b.element({0, 0, -half}, {0, 0, half}, d(at(in, 2)) * b.wavelength_m, true, b.model.feedTag, count))
         return refused;
     b.model.feedSegment = (count + 1) / 2;
     return std::nullopt;
@@ -248,7 +250,10 @@ Step yagiUdaLoops(Builder& b, const std::vector<long double>& in)
     const auto count = static_cast<std::size_t>(y.elements);
     double x = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const double radius = d(i == 0 ? y.reflector_radius_cm : i == 1 ? y.driven_radius_cm : y.director_radius_cm) / 100;
+        const double radius = d(i == 0   ? y.reflector_radius_cm
+                                : i == 1 ? y.driven_radius_cm
+                                         : y.director_radius_cm) /
+                              100;
         if (i == 1) x += d(y.reflector_spacing_m);
         if (i >= 2) x += d(y.director_spacing_m);
         auto n = b.sides(2 * kPi * radius, wire, 12);

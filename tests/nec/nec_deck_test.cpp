@@ -142,9 +142,13 @@ INSTANTIATE_TEST_SUITE_P(
         DeckCase{"normal helix over ground", "mng", {300, 1.76L, 12.5L, 0.05L, 0.01L}, 300, 1, kOverGround},
         DeckCase{"six-element dipole Yagi", "yud", {300, 10, 0.005L}, 300, 12, kFreeSpace},
         DeckCase{"six-loop Yagi", "lpc", {300, 10}, 300, 0, kFreeSpace},
-        DeckCase{"log-periodic at its band centre", "lgp", {300, 100, 1, 0.9L, 0.15L}, std::sqrt(300.0 * 100), 32,
-                 {"GE", "EX", "TL", "TL", "TL", "TL", "TL", "TL", "TL", "TL", "TL", "TL", "TL", "TL", "TL", "TL", "TL",
-                  "FR", "RP", "RP", "EN"}},
+        DeckCase{"log-periodic at its band centre",
+                 "lgp",
+                 {300, 100, 1, 0.9L, 0.15L},
+                 std::sqrt(300.0 * 100),
+                 32,
+                 {"GE", "EX", "TL", "TL", "TL", "TL", "TL", "TL", "TL", "TL", "TL",
+                  "TL", "TL", "TL", "TL", "TL", "TL", "FR", "RP", "RP", "EN"}},
         DeckCase{"folded dipole", "dpd", {300, 73, 42.5L, 0.5L, 0.001L, 0.01L}, 300, 0, kFreeSpace}));
 
 struct RefusalCase {
@@ -172,18 +176,33 @@ const std::string kCannot = "O modelo NEC2 não pode representar esta estrutura:
 INSTANTIATE_TEST_SUITE_P(
     Rules, NecRefusals,
     ::testing::Values(
-        RefusalCase{"the calculator's own check first", "lin", {300, 0, 0.001L, 5.76e7L}, 0,
+        RefusalCase{"the calculator's own check first",
+                    "lin",
+                    {300, 0, 0.001L, 5.76e7L},
+                    0,
                     "Comprimento Normalizado do Dipolo com valor não especificado!"},
         // 0.5λ at λ/10 needs 6 segments; a radius of 0.05λ allows at most 5 (2 radii each).
-        RefusalCase{"radius too thick for λ/10 segments", "lin", {300, 0.5L, 0.05L, 5.76e7L}, 0,
+        RefusalCase{"radius too thick for λ/10 segments",
+                    "lin",
+                    {300, 0.5L, 0.05L, 5.76e7L},
+                    0,
                     kCannot + "o raio do fio é grande demais"},
         RefusalCase{"asked segments too long", "lin", {300, 0.5L, 0.001L, 5.76e7L}, 5, kCannot + "os segmentos passam"},
-        RefusalCase{"asked segments too short for the wire", "lin", {300, 0.5L, 0.001L, 5.76e7L}, 251,
+        RefusalCase{"asked segments too short for the wire",
+                    "lin",
+                    {300, 0.5L, 0.001L, 5.76e7L},
+                    251,
                     kCannot + "o raio do fio é grande demais"},
         RefusalCase{"centre feed needs an odd count", "yud", {300, 10, 0.005L}, 20, kCannot + "o elemento alimentado"},
-        RefusalCase{"loop turns must be whole", "aec", {300, 0.05L, 0.001L, 5.76e7L, 2.5L}, 0,
+        RefusalCase{"loop turns must be whole",
+                    "aec",
+                    {300, 0.05L, 0.001L, 5.76e7L, 2.5L},
+                    0,
                     "O modelo NEC2 precisa de um número inteiro de voltas!"},
-        RefusalCase{"folded conductors that overlap: the calculator's check", "dpd", {300, 73, 42.5L, 0.5L, 0.01L, 0.0099L}, 0,
+        RefusalCase{"folded conductors that overlap: the calculator's check",
+                    "dpd",
+                    {300, 73, 42.5L, 0.5L, 0.01L, 0.0099L},
+                    0,
                     "Espaçamento centro-a-centro tem que ser maior"},
         RefusalCase{"not a wire structure", "csg", {300}, 0, "Esta estrutura não tem modelo NEC2!"}));
 
@@ -211,9 +230,8 @@ TEST(NecSegments, AskedCountsAreKeptAndAutomaticOnesAreOddNearTwentyPerWavelengt
 TEST(NecCardNumbers, FitNineCharactersWithoutNoise)
 {
     const std::map<double, std::string> rows = {
-        {0, "         0"},          {-1e-17, "         0"},        {0.25, "      0.25"},
-        {-0.0001234567, " -0.000123"}, {57600000, "  5.76e+07"},   {299.792458, "  299.7925"},
-        {-12.3456789, " -12.34568"}};
+        {0, "         0"},        {-1e-17, "         0"},     {0.25, "      0.25"},       {-0.0001234567, " -0.000123"},
+        {57600000, "  5.76e+07"}, {299.792458, "  299.7925"}, {-12.3456789, " -12.34568"}};
     for (const auto& [value, text] : rows) EXPECT_EQ(nec::cardNumber(value), text) << value;
 }
 

@@ -25,7 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 
 struct NecRun {
-    double r = 0, x = 0;                // input impedance
+    double r = 0, x = 0;  // input impedance
     double inputPower = 0, radiatedPower = 0;
     std::vector<std::array<double, 3>> gains;  // θ, φ, total power gain (dBi)
     double gainAt(double theta, double phi) const
@@ -83,8 +83,8 @@ struct Case {
     std::vector<long double> inputs;
     Measure measure;
     std::function<double(const std::vector<long double>&)> ours;
-    double below, above;  // accepted nec2c − ours: relative for resistances and reactances, dB for gains
-    bool asserted = true;  // false: a known discrepancy, reported and left to the design's owner
+    double below, above;         // accepted nec2c − ours: relative for resistances and reactances, dB for gains
+    bool asserted = true;        // false: a known discrepancy, reported and left to the design's owner
     double theta = 90, phi = 0;  // the forward direction
 };
 
@@ -120,11 +120,11 @@ TEST_P(Nec2cValidation, AgreesWithinWhatThePhysicsJustifies)
     const NecRun run = solve(std::get<std::string>(deck), c.extension);
     double theirs = 0;
     switch (c.measure) {
-    case Measure::InputResistance: theirs = run.r; break;
-    case Measure::InputReactance: theirs = run.x; break;
-    // The feed resistance less the wire's loss share.
-    case Measure::RadiationResistance: theirs = run.r * run.radiatedPower / run.inputPower; break;
-    case Measure::ForwardGain: theirs = run.gainAt(c.theta, c.phi); break;
+        case Measure::InputResistance: theirs = run.r; break;
+        case Measure::InputReactance: theirs = run.x; break;
+        // The feed resistance less the wire's loss share.
+        case Measure::RadiationResistance: theirs = run.r * run.radiatedPower / run.inputPower; break;
+        case Measure::ForwardGain: theirs = run.gainAt(c.theta, c.phi); break;
     }
     const double ours = c.ours(c.inputs);
     reportRows().push_back({c, ours, theirs});
@@ -143,14 +143,10 @@ TEST_P(Nec2cValidation, AgreesWithinWhatThePhysicsJustifies)
 const std::string kDipole = "Finite dipole (lin), impedance at the feed";
 Case dipole(long double L, Measure m, double below, double above)
 {
-    return {kDipole,
-            "L = " + formatFixed(L, 2) + " λ, ρ = 0.001 λ, 300 MHz",
-            "lin",
-            {300, L, 0.001L, 5.76e7L},
-            m,
-            [m](const std::vector<long double>& in) { return finiteDipole(in, m == Measure::InputReactance); },
-            below,
-            above};
+    return {kDipole, "L = " + formatFixed(L, 2) + " λ, ρ = 0.001 λ, 300 MHz",
+            "lin",   {300, L, 0.001L, 5.76e7L},
+            m,       [m](const std::vector<long double>& in) { return finiteDipole(in, m == Measure::InputReactance); },
+            below,   above};
 }
 
 // Small loop, one turn: 20π²(C/λ)⁴ assumes a uniform current, true while
@@ -161,19 +157,19 @@ Case dipole(long double L, Measure m, double below, double above)
 const std::string kLoop = "Small loop (aec), radiation resistance";
 Case loop(long double a, long double b, double below, double above, bool asserted = true)
 {
-    return {kLoop,
-            "a = " + formatFixed(a, 3) + " λ, b = " + formatFixed(b, 4) + " λ, copper, 300 MHz",
-            "aec",
-            {300, a, b, 5.76e7L, 1},
-            Measure::RadiationResistance,
-            [](const std::vector<long double>& in) {
-                return static_cast<double>(
-                    std::get<SmallLoopResults>(computeSmallLoop({in[0], in[1], in[2], in[3], in[4]}))
-                        .radiation_resistance_ohm);
-            },
-            below,
-            above,
-            asserted};
+    return {
+        kLoop,
+        "a = " + formatFixed(a, 3) + " λ, b = " + formatFixed(b, 4) + " λ, copper, 300 MHz",
+        "aec",
+        {300, a, b, 5.76e7L, 1},
+        Measure::RadiationResistance,
+        [](const std::vector<long double>& in) {
+            return static_cast<double>(std::get<SmallLoopResults>(computeSmallLoop({in[0], in[1], in[2], in[3], in[4]}))
+                                           .radiation_resistance_ohm);
+        },
+        below,
+        above,
+        asserted};
 }
 
 // Axial-mode helix over ground: Kraus's D = 15 N C² S / λ³ is known to
@@ -209,13 +205,27 @@ const std::string kLoopYagi = "Yagi-Uda of loops (lpc), forward gain (dBi) again
 double designGain(const std::vector<long double>& in) { return static_cast<double>(in[1]); }
 Case yagi(long double G, bool asserted = true)
 {
-    return {kYagi, "G = " + formatFixed(G, 0) + " dB, r = 0.005 λ, 300 MHz", "yud", {300, G, 0.005L},
-            Measure::ForwardGain, designGain, 2.5, 2.5, asserted};
+    return {kYagi,
+            "G = " + formatFixed(G, 0) + " dB, r = 0.005 λ, 300 MHz",
+            "yud",
+            {300, G, 0.005L},
+            Measure::ForwardGain,
+            designGain,
+            2.5,
+            2.5,
+            asserted};
 }
 Case loopYagi(long double G, bool asserted = true)
 {
-    return {kLoopYagi, "G = " + formatFixed(G, 0) + " dB, 300 MHz", "lpc", {300, G}, Measure::ForwardGain, designGain,
-            2.5, 2.5, asserted};
+    return {kLoopYagi,
+            "G = " + formatFixed(G, 0) + " dB, 300 MHz",
+            "lpc",
+            {300, G},
+            Measure::ForwardGain,
+            designGain,
+            2.5,
+            2.5,
+            asserted};
 }
 
 // Log-periodic array, 100–300 MHz, 1 cm largest diameter, at the band's
@@ -240,26 +250,19 @@ Case logPeriodic(long double tau, long double sigma, double gain)
 
 INSTANTIATE_TEST_SUITE_P(
     FiniteDipole, Nec2cValidation,
-    ::testing::Values(dipole(0.25L, Measure::InputResistance, 0.05, 0.25),
-                      dipole(0.25L, Measure::InputReactance, 0.2, 0.2),
-                      dipole(0.4L, Measure::InputResistance, 0.05, 0.25),
-                      dipole(0.4L, Measure::InputReactance, 0.2, 0.2),
-                      dipole(0.5L, Measure::InputResistance, 0.05, 0.25),
-                      dipole(0.5L, Measure::InputReactance, 0.2, 0.2),
-                      dipole(0.6L, Measure::InputResistance, 0.05, 0.25),
-                      dipole(0.6L, Measure::InputReactance, 0.2, 0.2),
-                      dipole(0.75L, Measure::InputResistance, 0.05, 0.25),
-                      dipole(0.75L, Measure::InputReactance, 0.3, 0.2),
-                      dipole(1.5L, Measure::InputResistance, 0.05, 0.25),
-                      dipole(1.5L, Measure::InputReactance, 0.2, 0.25)));
+    ::testing::Values(
+        dipole(0.25L, Measure::InputResistance, 0.05, 0.25), dipole(0.25L, Measure::InputReactance, 0.2, 0.2),
+        dipole(0.4L, Measure::InputResistance, 0.05, 0.25), dipole(0.4L, Measure::InputReactance, 0.2, 0.2),
+        dipole(0.5L, Measure::InputResistance, 0.05, 0.25), dipole(0.5L, Measure::InputReactance, 0.2, 0.2),
+        dipole(0.6L, Measure::InputResistance, 0.05, 0.25), dipole(0.6L, Measure::InputReactance, 0.2, 0.2),
+        dipole(0.75L, Measure::InputResistance, 0.05, 0.25), dipole(0.75L, Measure::InputReactance, 0.3, 0.2),
+        dipole(1.5L, Measure::InputResistance, 0.05, 0.25), dipole(1.5L, Measure::InputReactance, 0.2, 0.25)));
 
 INSTANTIATE_TEST_SUITE_P(SmallLoop, Nec2cValidation,
                          ::testing::Values(loop(0.005L, 0.0001L, 0.05, 0.08), loop(0.01L, 0.0001L, 0.05, 0.1),
-                                           loop(0.02L, 0.0001L, 0.05, 0.25),
-                                           loop(0.05L, 0.001L, 0, 0, false)));
+                                           loop(0.02L, 0.0001L, 0.05, 0.25), loop(0.05L, 0.001L, 0, 0, false)));
 
-INSTANTIATE_TEST_SUITE_P(AxialHelix, Nec2cValidation,
-                         ::testing::Values(helix(8), helix(10), helix(12), helix(14)));
+INSTANTIATE_TEST_SUITE_P(AxialHelix, Nec2cValidation, ::testing::Values(helix(8), helix(10), helix(12), helix(14)));
 
 INSTANTIATE_TEST_SUITE_P(YagiUda, Nec2cValidation,
                          ::testing::Values(yagi(8), yagi(10), yagi(12, false), yagi(14, false), loopYagi(8),
@@ -292,7 +295,7 @@ public:
                     << "|---|---:|---:|---:|---:|---|\n";
             }
             const bool gain = row.c.measure == Measure::ForwardGain;
-            const std::string what = row.c.measure == Measure::InputReactance ? " (X)"
+            const std::string what = row.c.measure == Measure::InputReactance    ? " (X)"
                                      : row.c.measure == Measure::InputResistance ? " (R)"
                                                                                  : "";
             const std::string difference =
@@ -300,7 +303,7 @@ public:
                      : formatFixed(100 * (row.theirs - row.ours) / std::fabs(row.ours), 1) + " %";
             const std::string accepted =
                 !row.c.asserted ? "—"
-                : gain ? "−" + formatFixed(row.c.below, 1) + " to +" + formatFixed(row.c.above, 1) + " dB"
+                : gain          ? "−" + formatFixed(row.c.below, 1) + " to +" + formatFixed(row.c.above, 1) + " dB"
                        : "−" + formatFixed(100 * row.c.below, 0) + " to +" + formatFixed(100 * row.c.above, 0) + " %";
             const int decimals = row.c.measure == Measure::RadiationResistance ? 5 : 2;
             out << "| " << row.c.design << what << " | " << formatFixed(row.ours, decimals) << " | "
