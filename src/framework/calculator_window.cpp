@@ -58,7 +58,7 @@ const std::vector<Menu>& menus()
          {{"Gráfico &2D", "Grafico2D1", "Shift+F2", &CalculatorWindow::Grafico2D1Click},
           {"Gráfico &3D", "Grafico3D1", "Shift+F3", &CalculatorWindow::Grafico3D1Click},
           {"&Geometria", "Geometria1", "Ctrl+G", &CalculatorWindow::Geometria1Click},
-          {"Exportar modelo NEC&2...", "ExportarNec1", "", &CalculatorWindow::ExportarNec1Click}}},
+          {"&Exportar modelo NEC2...", "ExportarNec1", "", &CalculatorWindow::ExportarNec1Click}}},
         {"&Ajuda",
          "Ajuda1",
          {{"&Tutorial", "Tutorial1", "Ctrl+T", &CalculatorWindow::Tutorial1Click},

@@ -1,7 +1,8 @@
 #include "nec/nec_deck.h"
 
 #include <cmath>
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
 
 #include "core/number_text.h"
 
@@ -38,12 +39,24 @@ std::string segmentRefusal(const char* why, double length_m, double radius_m, do
 std::string cardNumber(double value, int width)
 {
     if (value == 0 || std::fabs(value) < 1e-12) value = 0;  // no "-0" nor rounding noise
+    // printf's %g at the most precision that leaves a blank before the field.
     char text[32];
-    for (int precision = 7; precision >= 1; --precision) {
-        std::snprintf(text, sizeof text, "%.*g", precision, value);
-        if (static_cast<int>(std::string(text).size()) < width) break;
+    std::size_t length = 0;
+    // Start from the precision whose fixed notation just fits (sign, integer
+    // digits, point, decimals), so that most fields take one conversion.
+    int start = 7;
+    if (value != 0 && std::fabs(value) >= 1e-4 && std::fabs(value) < 1e6) {
+        const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+        const int room = width - 1 - (value < 0 ? 1 : 0) - 1 - (exponent >= 0 ? exponent + 1 : 1);
+        start = std::clamp(room + exponent + 1, 1, 7);
     }
-    return padded(text, width);
+    for (int precision = start; precision >= 1; --precision) {
+        length = static_cast<std::size_t>(
+            std::to_chars(text, text + sizeof text, value, std::chars_format::general, precision).ptr - text);
+        if (length < static_cast<std::size_t>(width)) break;
+    }
+    std::string field(static_cast<std::size_t>(width) > length ? width - length : 0, ' ');
+    return field.append(text, length);
 }
 
 std::variant<int, Refusal> segmentsFor(double length_m, double radius_m, double wavelength_m, int wanted,
@@ -89,6 +102,7 @@ bool needsExtendedKernel(const Model& m)
 std::string renderDeck(const Model& m)
 {
     std::string deck;
+    deck.reserve(81 * (m.wires.size() + m.lines.size() + m.comments.size() + 12));
     for (const auto& c : m.comments) deck += "CM " + c + "\n";
     deck += "CE\n";
     for (const Wire& w : m.wires) {
