@@ -30,13 +30,14 @@
 #include "matching/gamma_match.h"
 #include "matching/l_network.h"
 #include "matching/t_match.h"
+#include "nec/nec_deck.h"
 
 namespace ondarel {
 
 namespace {
 
 // The one registration list: every calculator in catalogue order.
-std::vector<CalculatorDescriptor> build()
+std::vector<CalculatorDescriptor> registered()
 {
     return {
         infinitesimalDipoleCalculator(), finiteDipoleCalculator(),        smallLoopCalculator(),
@@ -49,6 +50,21 @@ std::vector<CalculatorDescriptor> build()
         microstripYagiUdaCalculator(),    microstripLogPeriodicCalculator(),    tMatchCalculator(),
         gammaMatchCalculator(),          foldedDipoleCalculator(),        lNetworkCalculator(),
     };
+}
+
+// The wire structures also write their solver models.
+std::vector<CalculatorDescriptor> build()
+{
+    std::vector<CalculatorDescriptor> all = registered();
+    for (auto& d : all) {
+        if (!d.implemented() || !nec::exportsNec(d.file.extension)) continue;
+        d.necDeck = [ext = d.file.extension](const std::vector<long double>& values) {
+            auto deck = nec::necDeck(ext, values);
+            if (auto* refused = std::get_if<Refusal>(&deck)) return NecExport{"", refused->message};
+            return NecExport{std::get<std::string>(deck), std::nullopt};
+        };
+    }
+    return all;
 }
 
 }  // namespace

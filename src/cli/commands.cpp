@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "catalogue/catalogue.h"
+#include "cli/command_support.h"
 #include "cli/json_writer.h"
+#include "cli/nec_command.h"
 #include "cli/pattern_command.h"
 #include "core/fault.h"
 #include "core/number_text.h"
@@ -20,16 +22,22 @@ const char* kUsageText =
     "       ondarel-calc [--json] open <file>\n"
     "       ondarel-calc [--json] save <file> name=value ...\n"
     "       ondarel-calc pattern <ext> name=value ...\n"
+    "       ondarel-calc nec <ext> name=value ... [--segments N]\n"
+    "       ondarel-calc sweep <ext> name=start:stop:step [name=start:stop:step] other=value ...\n"
     "       ondarel-calc render3d <ext> name=value ... --out file.png [--rot x,y,z] [--scale s] [--res r]\n";
 
 using Texts = std::vector<std::pair<std::string, std::string>>;
 
-int usage(std::ostream& err, const std::string& why = "")
+}  // namespace
+
+int usage(std::ostream& err, const std::string& why)
 {
     if (!why.empty()) err << why << "\n";
     err << kUsageText;
     return kUsage;
 }
+
+namespace {
 
 std::string extensionOf(const std::string& path)
 {
@@ -45,9 +53,8 @@ void appendChoiceTexts(const CalculatorDescriptor& d, std::size_t checked, std::
     for (long double v : d.choices->values(checked)) texts.push_back(v != 0 ? "1" : "0");
 }
 
-// name=value arguments as field texts in input order, then the radio buttons
-// (a button named with a non-zero value is the checked one; the first
-// otherwise); empty where not given.
+}  // namespace
+
 std::optional<std::vector<std::string>> inputTexts(const CalculatorDescriptor& d,
                                                    const std::vector<std::string>& assignments, std::ostream& err)
 {
@@ -87,6 +94,8 @@ std::vector<long double> valuesOf(const std::vector<std::string>& texts)
     for (const auto& t : texts) values.push_back(fieldValue(t));
     return values;
 }
+
+namespace {
 
 void print(std::ostream& out, bool json, const Texts& inputs, const Outcome* outcome, const std::string* fault)
 {
@@ -164,6 +173,16 @@ int computeAndPrint(const CalculatorDescriptor& d, const std::vector<std::string
     }
 }
 
+}  // namespace
+
+const CalculatorDescriptor* implementedByExtension(const std::string& ext)
+{
+    const CalculatorDescriptor* d = findByExtension(ext);
+    return d && d->implemented() ? d : nullptr;
+}
+
+namespace {
+
 int list(std::ostream& out, bool json)
 {
     if (json) out << "[";
@@ -185,12 +204,6 @@ int list(std::ostream& out, bool json)
     }
     if (json) out << "]\n";
     return kComputed;
-}
-
-const CalculatorDescriptor* implementedByExtension(const std::string& ext)
-{
-    const CalculatorDescriptor* d = findByExtension(ext);
-    return d && d->implemented() ? d : nullptr;
 }
 
 int runCalculator(const std::vector<std::string>& args, bool json, std::ostream& out, std::ostream& err)
@@ -277,6 +290,8 @@ int run(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostream
     if (verb == "open") return openProject(args, json, out, err);
     if (verb == "save") return saveProject(args, json, out, err);
     if (verb == "pattern") return runPattern(args, json, out, err);
+    if (verb == "nec") return runNec(args, out, err);
+    if (verb == "sweep") return runSweep(args, out, err);
     return usage(err, "unknown command '" + verb + "'");
 }
 

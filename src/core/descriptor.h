@@ -153,6 +153,11 @@ struct Outcome {
 // shortcuts of their own.
 enum class CommandSet { Antenna, Matching };
 
+struct NecExport {
+    std::string deck;
+    std::optional<std::string> refusal;
+};
+
 struct CalculatorDescriptor {
     std::string windowClass;  // "TForm2"
     int code = 0;             // the current-window code it writes
@@ -199,6 +204,11 @@ struct CalculatorDescriptor {
     // Input values by input order, as converted from the field texts (an
     // unconvertible text is 0); not yet rounded to 6-byte reals.
     std::function<Outcome(const std::vector<long double>&)> compute;
+
+    // A wire structure's NEC2 card deck from the same input values, or the
+    // refusal that says why it cannot be modelled; empty for calculators
+    // that are not wire structures.
+    std::function<NecExport(const std::vector<long double>&)> necDeck;
 
     bool implemented() const { return static_cast<bool>(compute); }
     int inputIndex(const std::string& name) const;

@@ -74,14 +74,13 @@ std::vector<long double> readProjectFile(const std::string& path, std::size_t co
     return values;
 }
 
-void writeProjectFile(const std::string& path, const std::vector<long double>& values)
+void writeFileReplacing(const std::string& path, const std::string& bytes)
 {
-    const std::string image = encodeProjectValues(values);
     const std::string temporary = path + ".tmp~";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) raiseFileFault();
-        out.write(image.data(), static_cast<std::streamsize>(image.size()));
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
             out.close();
@@ -93,6 +92,11 @@ void writeProjectFile(const std::string& path, const std::vector<long double>& v
         std::remove(temporary.c_str());
         raiseFileFault();
     }
+}
+
+void writeProjectFile(const std::string& path, const std::vector<long double>& values)
+{
+    writeFileReplacing(path, encodeProjectValues(values));
 }
 
 }  // namespace ondarel

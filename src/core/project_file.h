@@ -29,5 +29,7 @@ std::vector<long double> readProjectFile(const std::string& path, std::size_t co
 // Writes beside the target and renames over it, so that a failed save leaves
 // the previous file intact. Any failure raises the file fault.
 void writeProjectFile(const std::string& path, const std::vector<long double>& values);
+// The same for any file's bytes (a solver deck, say).
+void writeFileReplacing(const std::string& path, const std::string& bytes);
 
 }  // namespace ondarel

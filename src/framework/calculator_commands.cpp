@@ -33,14 +33,19 @@ void CalculatorWindow::Calcular1Click()
     guarded([this] { calculate(); });
 }
 
-void CalculatorWindow::calculate()
+std::vector<long double> CalculatorWindow::inputValues() const
 {
     std::vector<long double> values;
     for (std::size_t i = 0; i < descriptor_.inputs.size(); ++i)
         values.push_back(descriptor_.computedValue(i, field(q(descriptor_.inputs[i].name))->text().toStdString()));
     const std::vector<long double> chosen = choiceValues();
     values.insert(values.end(), chosen.begin(), chosen.end());
-    const Outcome outcome = descriptor_.compute(values);
+    return values;
+}
+
+void CalculatorWindow::calculate()
+{
+    const Outcome outcome = descriptor_.compute(inputValues());
     for (const std::string& note : outcome.notes) seam().message(this, MessageKind::Information, q(note));
     if (outcome.fault) std::rethrow_exception(outcome.fault);
     if (outcome.refusal) {
@@ -54,6 +59,7 @@ void CalculatorWindow::calculate()
         for (const std::string& item : items) shown->addItem(q(item));
     }
     enableResults();
+    computed_ = true;
 }
 
 void CalculatorWindow::Salvar1Click()
@@ -191,6 +197,25 @@ void CalculatorWindow::Geometria1Click()
         if (!geometry) return;
         geometry->noteCaller(q(descriptor_.windowClass));
         if (descriptor_.geometry->page >= 0) geometry->showPage(descriptor_.geometry->page);
+    });
+}
+
+void CalculatorWindow::ExportarNec1Click()
+{
+    guarded([this] {
+        if (!descriptor_.necDeck || !computed_) return;
+        // The deck of the inputs as they stand now; a design NEC cannot
+        // model says why before any file is asked for.
+        const NecExport deck = descriptor_.necDeck(inputValues());
+        if (deck.refusal) {
+            seam().message(this, MessageKind::Warning, q(*deck.refusal));
+            return;
+        }
+        std::string preset = descriptor_.file.defaultName;
+        preset = preset.substr(0, preset.rfind('.')) + ".nec";
+        const auto chosen = seam().saveFileName(this, "Modelos NEC2|*.nec|Todos os arquivos [*.*]|*.*", q(preset));
+        if (!chosen) return;
+        writeFileReplacing(withDefaultExtension(chosen->toStdString(), "nec"), deck.deck);
     });
 }
 

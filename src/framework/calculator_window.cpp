@@ -57,7 +57,8 @@ const std::vector<Menu>& menus()
          "Opcao1",
          {{"Gráfico &2D", "Grafico2D1", "Shift+F2", &CalculatorWindow::Grafico2D1Click},
           {"Gráfico &3D", "Grafico3D1", "Shift+F3", &CalculatorWindow::Grafico3D1Click},
-          {"&Geometria", "Geometria1", "Ctrl+G", &CalculatorWindow::Geometria1Click}}},
+          {"&Geometria", "Geometria1", "Ctrl+G", &CalculatorWindow::Geometria1Click},
+          {"&Exportar modelo NEC2...", "ExportarNec1", "", &CalculatorWindow::ExportarNec1Click}}},
         {"&Ajuda",
          "Ajuda1",
          {{"&Tutorial", "Tutorial1", "Ctrl+T", &CalculatorWindow::Tutorial1Click},
@@ -340,7 +341,9 @@ void CalculatorWindow::buildMenusAndToolBar()
             else if (!graphics2d || descriptor_.graphics2d.menuActs)
                 connect(action, &QAction::triggered, this, item.handler);
             actions_[item.objectName] = action;
-            action->setVisible(!caption.isEmpty());
+            // Only the wire structures have a solver model to export.
+            const bool exports = item.handler != &CalculatorWindow::ExportarNec1Click || descriptor_.necDeck;
+            action->setVisible(!caption.isEmpty() && exports);
         }
     }
 
@@ -404,6 +407,7 @@ void CalculatorWindow::enableResults()
 
 void CalculatorWindow::clearAndDisableResults()
 {
+    computed_ = false;
     for (QWidget* w : resultWidgets_) w->setEnabled(false);
     for (auto& [name, edit] : fields_) edit->clear();
     for (auto& [name, items] : lists_) items->clear();

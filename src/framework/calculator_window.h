@@ -41,6 +41,8 @@ public:
     void Grafico2D1Click();
     void Grafico3D1Click();
     void Geometria1Click();
+    // Saves the NEC2 deck of the current inputs; nothing before a computation.
+    void ExportarNec1Click();
     void Tutorial1Click();
     void Sobre1Click();
     void pickListClick();  // the "..." button beside an input
@@ -75,6 +77,7 @@ private:
     void keyPressed();
 
     void calculate();
+    std::vector<long double> inputValues() const;  // inputs, then radio buttons
     void save();
     void open();
     void printDataSheet();
@@ -82,6 +85,7 @@ private:
 
     CalculatorDescriptor descriptor_;
     QString fileName_ = " ";
+    bool computed_ = false;  // "&Calcular" has shown results since the last "&Novo"
     std::map<QString, QLineEdit*> fields_;
     std::map<QString, QComboBox*> lists_;
     QGroupBox* resultsGroup_ = nullptr;

@@ -155,6 +155,50 @@ INSTANTIATE_TEST_SUITE_P(
                 "output1=6\nEdit1=16.711\nEdit2=1.050\nEdit3=17.507\nEdit4=1.100\noutput2=11.141\noutput3=0.700\n"
                 "output4=0.450\noutput5=0.100\noutput6=0.250\nEdit5=1.113\nEdit6=43.453\nEdit7=48.731\n"}));
 
+// The deck goes alone to standard output (a refusal to the error stream);
+// sweeps print one CSV row a step, refused steps with their message.
+INSTANTIATE_TEST_SUITE_P(
+    NecAndSweep, CommandLine,
+    ::testing::Values(
+        CliCase{{"nec", "dip", "input1=100", "input2=0.01", "--segments", "3"},
+                0,
+                "CM Ondarel - Dipolo infinitesimal (.dip)\nCM Entradas: 100.000000 0.010000\n"
+                "CM Fio de raio igual a um milésimo do comprimento do dipolo\n"
+                "CM Geometria em metros; frequência 100.000000 MHz\nCE\n"
+                "GW  1    3         0         0    -0.015         0         0     0.015     3e-05\n"
+                "GE  0    0    0    0\n"
+                "EX  0    1    2    0         1         0\n"
+                "FR  0    1    0    0       100         0\n"
+                "RP  0  181    1 1000      -180         0         2         0\n"
+                "RP  0    1  181 1000        90         0         0         2\nEN\n"},
+        CliCase{{"nec", "lin", "input1=300", "input2=0.5", "input3=0.05", "input4=5.76e7"}, 1, ""},
+        CliCase{{"nec", "lin", "input1=300", "input2=0", "input3=0.001", "input4=5.76e7"}, 1, ""},
+        CliCase{{"nec", "dip", "input1=100", "input2=0.01", "--segments", "0"}, 2, ""},
+        CliCase{{"nec", "dip", "input1=100", "input2=0.01", "--segments"}, 2, ""},
+        CliCase{{"nec", "csg", "imput1=100"}, 2, ""},
+        CliCase{{"sweep", "dip", "input1=100", "input2=0.01:0.03:0.01"},
+                1,
+                "input1,input2,output2,output3,output4,output5,output6,notas,mensagem\n"
+                "100,0.01,0.079,0.030,1.500,1.761,1.074,,\n"
+                "100,0.02,,,,,,,\"Parametro fora das especificações, veja condição de L<0.02!\"\n"
+                "100,0.03,,,,,,,\"Parametro fora das especificações, veja condição de L<0.02!\"\n"},
+        CliCase{{"sweep", "dip", "input1=100:200:100", "input2=0.005:0.006:0.001"},
+                0,
+                "input1,input2,output2,output3,output4,output5,output6,notas,mensagem\n"
+                "100,0.005,0.020,0.015,1.500,1.761,1.074,,\n100,0.006,0.028,0.018,1.500,1.761,1.074,,\n"
+                "200,0.005,0.020,0.008,1.500,1.761,0.269,,\n200,0.006,0.028,0.009,1.500,1.761,0.269,,\n"},
+        CliCase{{"sweep", "yud", "input1=300", "input2=4:5:1", "input3=0.005"},
+                0,
+                "input1,input2,input3,output1,output2,output3,output4,output5,output6,ComboBox2,ComboBox3,notas,"
+                "mensagem\n300,4,0.005,2,0.500,0.447,0.164,63.025,96.051,0.200,,,\n"
+                "300,5,0.005,3,0.500,0.447,0.348,57.292,75.670,0.200;0.160,0.444,,\n"},
+        CliCase{{"sweep", "dip", "input1=1e39", "input2=0.01:0.01:1"},
+                1,
+                "input1,input2,output2,output3,output4,output5,output6,notas,mensagem\n"
+                "1e39,0.01,,,,,,,Erro de operação com dados do tipo real !\n"},
+        CliCase{{"sweep", "dip", "input2=1:0:1"}, 2, ""}, CliCase{{"sweep", "dip", "input2=0:1:1e-9"}, 2, ""},
+        CliCase{{"sweep", "dip", "input9=0:1:1"}, 2, ""}, CliCase{{"sweep", "dip", "input1=100"}, 2, ""}));
+
 // A radio button is set by its object name: Strip=1 selects the line feed.
 INSTANTIATE_TEST_SUITE_P(
     Patches, CommandLine,

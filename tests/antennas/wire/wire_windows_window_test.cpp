@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QTemporaryDir>
 
+#include "core/number_text.h"
+#include "nec/nec_deck.h"
 #include "plots/pattern_driver.h"
 #include "support/fake_seam.h"
 
@@ -232,6 +235,64 @@ INSTANTIATE_TEST_SUITE_P(
                                "a.mag",
                                {{"input2", "10.00"}, {"input3", "13.00"}, {"input4", "1.000"}},
                                "a.mag"}));
+
+// "Exportar modelo NEC2..." saves the deck of the inputs as they stand, only
+// once "&Calcular" has shown results; a design NEC cannot model is refused
+// before any file is asked for; other calculators do not offer it.
+TEST_F(WireWindows, ExportingTheNecModelFollowsTheComputedState)
+{
+    struct Row {
+        const char* window;
+        Inputs inputs;
+        std::string extension;
+        const char* preset;
+    } rows[] = {
+        {"TForm10", kSmallLoop, "aec", "AntEspCir.nec"},
+        {"TForm8", kAxialHelix, "mag", "AxiGeral1.nec"},
+        {"TForm4",
+         {{"input1", "300"}, {"input2", "0.5"}, {"input3", "0.001"}, {"input4", "57600000"}},
+         "lin",
+         "DipLinear1.nec"},
+        {"TForm14", {{"input1", "300"}, {"input2", "10"}, {"input3", "0.005"}}, "yud", "YagiUda1.nec"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.window);
+        CalculatorWindow* w = openWith(row.window, row.inputs);
+        ASSERT_TRUE(menuItem(w, "ExportarNec1")->isVisible());
+        trigger(w, "ExportarNec1");  // typed but not computed: no dialog, no message
+        EXPECT_TRUE(seam.messages.empty());
+        trigger(w, "Calcular1");
+        seam.messages.clear();
+        const QString path = dir.filePath(QString("modelo-") + row.window);
+        seam.saveAnswers.push_back(path);
+        trigger(w, "ExportarNec1");
+        EXPECT_TRUE(seam.messages.empty());
+        EXPECT_EQ(seam.savePresets.back(), row.preset);
+        EXPECT_EQ(seam.saveFilters.back(), "Modelos NEC2|*.nec|Todos os arquivos [*.*]|*.*");
+        std::vector<long double> values;
+        for (const auto& input : w->descriptor().inputs)
+            values.push_back(fieldValue(text(w, QString::fromStdString(input.name)).toStdString()));
+        QFile file(path + ".nec");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().toStdString(), std::get<std::string>(nec::necDeck(row.extension, values)));
+        trigger(w, "Novo1");
+        trigger(w, "ExportarNec1");  // fresh again: nothing
+        w->close();
+    }
+
+    // A radius NEC cannot segment: the refusal, and no save dialog.
+    CalculatorWindow* thick =
+        openWith("TForm4", {{"input1", "300"}, {"input2", "0.5"}, {"input3", "0.05"}, {"input4", "57600000"}});
+    trigger(thick, "Calcular1");
+    seam.messages.clear();
+    trigger(thick, "ExportarNec1");
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].kind, MessageKind::Warning);
+    EXPECT_TRUE(seam.messages[0].text.startsWith("O modelo NEC2 não pode representar esta estrutura"));
+    thick->close();
+
+    EXPECT_FALSE(menuItem(openCalculator("TForm5"), "ExportarNec1")->isVisible());
+}
 
 }  // namespace
 }  // namespace ondarel::test

@@ -1,0 +1,142 @@
+#include "nec/nec_deck.h"
+
+#include <cmath>
+#include <algorithm>
+#include <charconv>
+
+#include "core/number_text.h"
+
+namespace ondarel::nec {
+
+namespace {
+
+std::string padded(const std::string& text, int width)
+{
+    return text.size() >= static_cast<std::size_t>(width) ? text : std::string(width - text.size(), ' ') + text;
+}
+
+std::string integerField(int value, int width) { return padded(std::to_string(value), width); }
+
+// Program-control cards: I1 in columns 3-5, I2-I4 in 5-column fields, then
+// up to six 10-column reals.
+std::string controlCard(const char* name, std::array<int, 4> ints, const std::vector<double>& reals)
+{
+    std::string card = std::string(name) + integerField(ints[0], 3);
+    for (int i = 1; i < 4; ++i) card += integerField(ints[i], 5);
+    for (double r : reals) card += cardNumber(r);
+    return card + "\n";
+}
+
+std::string segmentRefusal(const char* why, double length_m, double radius_m, double wavelength_m, int count)
+{
+    const double segment = length_m / count / wavelength_m;
+    return std::string("O modelo NEC2 não pode representar esta estrutura: ") + why + " (segmento de " +
+           formatFixed(segment, 4) + " λ, raio do fio de " + formatFixed(radius_m / wavelength_m, 5) + " λ)!";
+}
+
+}  // namespace
+
+std::string cardNumber(double value, int width)
+{
+    if (value == 0 || std::fabs(value) < 1e-12) value = 0;  // no "-0" nor rounding noise
+    // printf's %g at the most precision that leaves a blank before the field.
+    char text[32];
+    std::size_t length = 0;
+    // Start from the precision whose fixed notation just fits (sign, integer
+    // digits, point, decimals), so that most fields take one conversion.
+    int start = 7;
+    if (value != 0 && std::fabs(value) >= 1e-4 && std::fabs(value) < 1e6) {
+        const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+        const int room = width - 1 - (value < 0 ? 1 : 0) - 1 - (exponent >= 0 ? exponent + 1 : 1);
+        start = std::clamp(room + exponent + 1, 1, 7);
+    }
+    for (int precision = start; precision >= 1; --precision) {
+        length = static_cast<std::size_t>(
+            std::to_chars(text, text + sizeof text, value, std::chars_format::general, precision).ptr - text);
+        if (length < static_cast<std::size_t>(width)) break;
+    }
+    std::string field(static_cast<std::size_t>(width) > length ? width - length : 0, ' ');
+    return field.append(text, length);
+}
+
+std::variant<int, Refusal> segmentsFor(double length_m, double radius_m, double wavelength_m, int wanted,
+                                       bool centreFed, int minimum)
+{
+    const double longest = kMaxSegmentWavelengths * wavelength_m;
+    const char* tooThick = "o raio do fio é grande demais para os seus segmentos (mínimo de 2 raios por segmento)";
+    const char* tooLong = "os segmentos passam de um décimo do comprimento de onda";
+    const char* even = "o elemento alimentado no centro precisa de um número ímpar de segmentos";
+    if (wanted > 0) {
+        if (length_m / wanted < kExtendedKernelSegmentToRadius * radius_m * (1 - 1e-12))
+            return Refusal{segmentRefusal(tooThick, length_m, radius_m, wavelength_m, wanted)};
+        if (length_m / wanted >= longest)
+            return Refusal{segmentRefusal(tooLong, length_m, radius_m, wavelength_m, wanted)};
+        if (centreFed && wanted % 2 == 0)
+            return Refusal{segmentRefusal(even, length_m, radius_m, wavelength_m, wanted)};
+        return wanted;
+    }
+    auto atMost = [&](double ratio) {
+        return static_cast<int>(std::floor(length_m / (ratio * radius_m) * (1 + 1e-12)));
+    };
+    // Fewest segments below λ/10; most that stay thin-kernel, then most at all.
+    int fewest = std::max(minimum, static_cast<int>(std::floor(length_m / longest)) + 1);
+    if (centreFed && fewest % 2 == 0) ++fewest;
+    const int thin = atMost(kThinKernelSegmentToRadius);
+    const int most = atMost(kExtendedKernelSegmentToRadius);
+    int n = std::max(fewest, static_cast<int>(std::ceil(length_m / (wavelength_m / 20))));
+    n = std::min(n, std::max(thin, fewest));
+    if (centreFed && n % 2 == 0) n = n + 1 <= std::max(thin, fewest) ? n + 1 : n - 1;
+    if (n > most) return Refusal{segmentRefusal(tooThick, length_m, radius_m, wavelength_m, n)};
+    return n;
+}
+
+bool needsExtendedKernel(const Model& m)
+{
+    for (const Wire& w : m.wires) {
+        const double length = std::hypot(w.to[0] - w.from[0], w.to[1] - w.from[1], w.to[2] - w.from[2]);
+        if (length / w.segments < kThinKernelSegmentToRadius * w.radius_m * (1 - 1e-12)) return true;
+    }
+    return false;
+}
+
+std::string renderDeck(const Model& m)
+{
+    std::string deck;
+    deck.reserve(81 * (m.wires.size() + m.lines.size() + m.comments.size() + 12));
+    for (const auto& c : m.comments) deck += "CM " + c + "\n";
+    deck += "CE\n";
+    for (const Wire& w : m.wires) {
+        deck += "GW" + integerField(w.tag, 3) + integerField(w.segments, 5);
+        for (double c : w.from) deck += cardNumber(c);
+        for (double c : w.to) deck += cardNumber(c);
+        deck += cardNumber(w.radius_m) + "\n";
+    }
+    deck += controlCard("GE", {m.perfectGround ? 1 : 0, 0, 0, 0}, {});
+    if (needsExtendedKernel(m)) deck += controlCard("EK", {0, 0, 0, 0}, {});
+    if (m.perfectGround) deck += controlCard("GN", {1, 0, 0, 0}, {});
+    if (m.conductivity_s_m > 0) deck += controlCard("LD", {5, 0, 0, 0}, {m.conductivity_s_m});
+    deck += controlCard("EX", {0, m.feedTag, m.feedSegment, 0}, {1.0, 0.0});
+    for (const Line& l : m.lines)
+        deck += controlCard("TL", {l.tag1, l.segment1, l.tag2, l.segment2}, {l.impedance_ohm, 0, 0, 0, 0, 0});
+    deck += controlCard("FR", {0, 1, 0, 0}, {m.frequency_mhz, 0});
+    // The two principal planes: the vertical plane through x (φ = 0) and the
+    // horizontal plane (θ = 90°); over ground, the two vertical planes above it.
+    if (m.perfectGround) {
+        deck += controlCard("RP", {0, 91, 1, 1000}, {-90, 0, 2, 0});
+        deck += controlCard("RP", {0, 91, 1, 1000}, {-90, 90, 2, 0});
+    } else {
+        deck += controlCard("RP", {0, 181, 1, 1000}, {-180, 0, 2, 0});
+        deck += controlCard("RP", {0, 1, 181, 1000}, {90, 0, 0, 2});
+    }
+    deck += "EN\n";
+    return deck;
+}
+
+Checked<std::string> necDeck(const std::string& extension, const std::vector<long double>& inputs, int segments)
+{
+    Checked<Model> model = necModel(extension, inputs, segments);
+    if (auto* refusal = std::get_if<Refusal>(&model)) return *refusal;
+    return renderDeck(std::get<Model>(model));
+}
+
+}  // namespace ondarel::nec
