@@ -23,6 +23,9 @@ const CalculatorDescriptor* implementedByExtension(const std::string& ext);
 std::optional<std::vector<std::string>> inputTexts(const CalculatorDescriptor& d,
                                                    const std::vector<std::string>& assignments, std::ostream& err);
 
+// The values as typed (what a project file keeps).
 std::vector<long double> valuesOf(const std::vector<std::string>& texts);
+// The values the computation reads (element counts from their leading digits).
+std::vector<long double> computedValues(const CalculatorDescriptor& d, const std::vector<std::string>& texts);
 
 }  // namespace ondarel::cli

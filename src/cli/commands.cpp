@@ -88,6 +88,13 @@ std::optional<std::vector<std::string>> inputTexts(const CalculatorDescriptor& d
     return texts;
 }
 
+std::vector<long double> computedValues(const CalculatorDescriptor& d, const std::vector<std::string>& texts)
+{
+    std::vector<long double> values;
+    for (std::size_t i = 0; i < texts.size(); ++i) values.push_back(d.computedValue(i, texts[i]));
+    return values;
+}
+
 std::vector<long double> valuesOf(const std::vector<std::string>& texts)
 {
     std::vector<long double> values;
@@ -150,9 +157,7 @@ int computeAndPrint(const CalculatorDescriptor& d, const std::vector<std::string
                     bool json, std::ostream& out)
 {
     try {
-        std::vector<long double> values;
-        for (std::size_t i = 0; i < texts.size(); ++i) values.push_back(d.computedValue(i, texts[i]));
-        const Outcome outcome = d.compute(values);
+        const Outcome outcome = d.compute(computedValues(d, texts));
         if (outcome.fault) {
             // The notes given before the fault, then the fault's report.
             std::string message;

@@ -32,7 +32,7 @@ int runNec(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const auto texts = inputTexts(*d, assignments, err);
     if (!texts) return kUsage;
     try {
-        const auto deck = nec::necDeck(d->file.extension, valuesOf(*texts), segments);
+        const auto deck = nec::necDeck(d->file.extension, computedValues(*d, *texts), segments);
         if (const auto* refused = std::get_if<Refusal>(&deck)) {
             err << refused->message << "\n";
             return kRefused;

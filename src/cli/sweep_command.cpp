@@ -114,7 +114,7 @@ int runSweep(const std::vector<std::string>& args, std::ostream& out, std::ostre
             Outcome outcome;
             std::string message;
             try {
-                outcome = d->compute(valuesOf(*texts));
+                outcome = d->compute(computedValues(*d, *texts));
                 if (outcome.fault) {
                     try {
                         std::rethrow_exception(outcome.fault);
