@@ -55,6 +55,17 @@ const char* kHelpBody =
     "  ondarel-calc render3d abd input2=10 input3=0.25 --out broadside.png --rot 60,0,40\n";
 const char* kVersionText = "ondarel-calc 3.0\n";
 
+// The usage lines as --help shows them: "Usage:" and "or:", the synopsis
+// form help2man recognises.
+std::string helpUsage()
+{
+    std::string text = kUsageText;
+    text.replace(0, std::string("usage:").size(), "Usage:");
+    for (std::size_t at = 0; (at = text.find("\n       ondarel-calc", at)) != std::string::npos; at += 5)
+        text.replace(at, 8, "\n   or: ");
+    return text;
+}
+
 using Texts = std::vector<std::pair<std::string, std::string>>;
 
 int usage(std::ostream& err, const std::string& why = "")
@@ -297,7 +308,7 @@ int run(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostream
         if (a == "--json")
             json = true;
         else if (a == "--help" || a == "-h")
-            return out << kUsageText << "\n" << kHelpIntro << kHelpBody, kComputed;
+            return out << helpUsage() << "\n" << kHelpIntro << kHelpBody, kComputed;
         else if (a == "--version")
             return out << kVersionText, kComputed;
         else

@@ -221,7 +221,7 @@ TEST(CommandLineHelp, HelpAndVersionGoToStandardOutput)
         EXPECT_EQ(r.out.rfind("ondarel-calc 3.0\n", 0) == 0, args[0] == "--version") << r.out;
     }
     const std::string help = cli({"--help"}).out;
-    for (const char* heading : {"usage: ondarel-calc", "Commands:", "Options:", "Exit status:", "Examples:"})
+    for (const char* heading : {"Usage: ondarel-calc [--json] list\n   or: ondarel-calc [--json] run", "Commands:", "Options:", "Exit status:", "Examples:"})
         EXPECT_NE(help.find(heading), std::string::npos) << heading;
     for (const char* command : {"  list ", "  run ", "  open ", "  save ", "  pattern ", "  render3d "})
         EXPECT_NE(help.find(command), std::string::npos) << command;

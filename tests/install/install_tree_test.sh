@@ -32,7 +32,9 @@ grep -q '^Categories=Education;Science;Engineering;$' "$stage/usr/share/applicat
   fail "desktop entry categories"
 appstreamcli validate --no-net "$stage/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo does not validate"
 "$stage/usr/bin/ondarel-calc" --version | grep -q '^ondarel-calc 3\.0$' || fail "installed ondarel-calc --version"
-zcat "$stage/usr/share/man/man1/ondarel-calc.1.gz" | grep -q '^\.SH EXAMPLES' || fail "man page lacks EXAMPLES"
+for section in SYNOPSIS OPTIONS EXAMPLES; do
+  zcat "$stage/usr/share/man/man1/ondarel-calc.1.gz" | grep -q "^\.SH $section" || fail "man page lacks $section"
+done
 
 if [ "$manual" = ON ]; then
   doc=share/doc/ondarel/manual
