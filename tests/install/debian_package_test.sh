@@ -16,7 +16,7 @@ depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
 for lib in libc6 libstdc++6; do grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib"; done
 if grep -q '^ONDAREL_BUILD_UI:BOOL=ON' "$build/CMakeCache.txt"; then
-  for lib in libqt6widgets6 libqt6printsupport6 libqt6charts6 libqt6gui6; do
+  for lib in libqt6widgets6 libqt6printsupport6 libqt6charts6 libqt6gui6 qt6-qpa-plugins; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib"
   done
 fi
