@@ -8,7 +8,10 @@ set -euo pipefail
 # Installed with --no-install-recommends, so every package the build loads a
 # CMake configuration from must be here or be a hard dependency of one that
 # is: Qt6Charts needs Qt6OpenGL and Qt6OpenGLWidgets, which qt6-base-dev only
-# recommends (libqt6opengl6-dev).
+# recommends (libqt6opengl6-dev). The manual, the man page and the install
+# test need pandoc, help2man, desktop-file-utils, appstream and file; the
+# Debian package needs dpkg-dev (dpkg-shlibdeps); the validation tests run
+# nec2c.
 packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
@@ -17,6 +20,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-liberation
   nec2c
+  pandoc help2man desktop-file-utils appstream file dpkg-dev
 )
 
 if [ "${1:-}" = --list-packages ]; then

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "framework/command_guard.h"
+#include "framework/help_document.h"
 #include "framework/window_registry.h"
 
 namespace ondarel {
@@ -81,8 +82,7 @@ void buildCatalogueMenus(QMenuBar* bar)
     QMenu* help = bar->addMenu("A&juda");
     QAction* tutorial = help->addAction("&Tutorial");
     tutorial->setObjectName("Tutorial1");
-    QObject::connect(tutorial, &QAction::triggered,
-                     [] { guarded([] { WindowRegistry::instance().seam().shellOpen("Ondarel.chm"); }); });
+    QObject::connect(tutorial, &QAction::triggered, [bar] { guarded([bar] { openTutorial(bar->window()); }); });
     help->addSeparator();
     QAction* about = help->addAction("&Sobre...");
     about->setObjectName("Sobre1");

@@ -12,6 +12,8 @@ int main(int argc, char** argv)
     ondarel::OndarelApplication app(argc, argv);
     // No display name: the window manager would append it to every caption.
     QApplication::setApplicationName("Ondarel");
+    // Lets the desktop match the windows with the installed menu entry and icon.
+    QGuiApplication::setDesktopFileName("org.ondarel.Ondarel");
     ondarel::installPortugueseTranslations(app);
 
     auto* splash = new ondarel::SplashWindow;

@@ -26,6 +26,50 @@ const char* kUsageText =
     "       ondarel-calc sweep <ext> name=start:stop:step [name=start:stop:step] other=value ...\n"
     "       ondarel-calc render3d <ext> name=value ... --out file.png [--rot x,y,z] [--scale s] [--res r]\n";
 
+// --help: what help2man turns into the manual page, so keep its headings.
+const char* kHelpIntro =
+    "Computes Ondarel's antenna and matching-structure calculators from the command line,\n"
+    "with the same checks, results and project files as the desktop program.\n";
+const char* kHelpBody =
+    "\nCommands:\n"
+    "  list                  every calculator: project-file extension, window class, title\n"
+    "                        and the names of its input fields\n"
+    "  run <ext> name=value  computes the calculator whose project files end in .<ext>;\n"
+    "                        inputs by field name (a radio button by its name, Strip=1);\n"
+    "                        prints one name=text line per result as the window shows it\n"
+    "  open <file>           reads a project file, shows its inputs and recomputes\n"
+    "  save <file> name=value\n"
+    "                        writes a project file (the extension names the calculator)\n"
+    "  pattern <ext> name=value\n"
+    "                        prints every table and series the calculator's diagrams draw (CSV)\n"
+    "  render3d <ext> name=value --out file.png\n"
+    "                        draws the shaded 3D pattern into a PNG picture\n"
+    "\nOptions:\n"
+    "  --json                machine-readable output\n"
+    "  -h, --help            this text\n"
+    "  --version             the program's version\n"
+    "\nExit status:\n"
+    "  0 computed, 1 refused by a check (its message is printed), 2 usage error,\n"
+    "  3 fault (the error handler's message is printed).\n"
+    "\nExamples:\n"
+    "  ondarel-calc run dip input1=100 input2=0.01\n"
+    "  ondarel-calc save proj.dip input1=100 input2=0.015\n"
+    "  ondarel-calc open proj.dip\n"
+    "  ondarel-calc pattern dip > dipole.csv\n"
+    "  ondarel-calc render3d abd input2=10 input3=0.25 --out broadside.png --rot 60,0,40\n";
+const char* kVersionText = "ondarel-calc 3.0\n";
+
+// The usage lines as --help shows them: "Usage:" and "or:", the synopsis
+// form help2man recognises.
+std::string helpUsage()
+{
+    std::string text = kUsageText;
+    text.replace(0, std::string("usage:").size(), "Usage:");
+    for (std::size_t at = 0; (at = text.find("\n       ondarel-calc", at)) != std::string::npos; at += 5)
+        text.replace(at, 8, "\n   or: ");
+    return text;
+}
+
 using Texts = std::vector<std::pair<std::string, std::string>>;
 
 }  // namespace
@@ -284,7 +328,9 @@ int run(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostream
         if (a == "--json")
             json = true;
         else if (a == "--help" || a == "-h")
-            return usage(out), kComputed;
+            return out << helpUsage() << "\n" << kHelpIntro << kHelpBody, kComputed;
+        else if (a == "--version")
+            return out << kVersionText, kComputed;
         else
             args.push_back(a);
     }

@@ -6,6 +6,7 @@
 #include "core/project_file.h"
 #include "framework/calculator_window.h"
 #include "framework/command_guard.h"
+#include "framework/help_document.h"
 #include "framework/linked_windows.h"
 #include "framework/window_registry.h"
 
@@ -221,7 +222,7 @@ void CalculatorWindow::ExportarNec1Click()
 
 void CalculatorWindow::Tutorial1Click()
 {
-    guarded([] { seam().shellOpen("Ondarel.chm"); });
+    guarded([this] { openTutorial(this); });
 }
 
 void CalculatorWindow::Sobre1Click()

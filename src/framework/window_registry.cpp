@@ -3,6 +3,8 @@
 #include <QEventLoop>
 #include <QLineEdit>
 
+#include "framework/help_document.h"
+
 namespace ondarel {
 
 WindowRegistry& WindowRegistry::instance()
@@ -12,6 +14,11 @@ WindowRegistry& WindowRegistry::instance()
 }
 
 WindowRegistry::WindowRegistry() : seam_(makeQtSeam()) {}
+
+QStringList WindowRegistry::manualLocations() const
+{
+    return manualLocations_ ? *manualLocations_ : installedManualLocations();
+}
 
 void WindowRegistry::registerWindow(const QString& windowClass, Factory factory, ClosePolicy policy)
 {

@@ -4,10 +4,12 @@
 // and the seam. The only mutable state shared between windows.
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "core/descriptor.h"
 #include "core/pattern_source.h"
@@ -48,6 +50,11 @@ public:
     // Installs a seam (tests install a fake); returns the previous one.
     std::unique_ptr<Seam> setSeam(std::unique_ptr<Seam> seam);
 
+    // Where "&Tutorial" looks for the HTML manual (installedManualLocations()
+    // unless set; tests set their own).
+    QStringList manualLocations() const;
+    void setManualLocations(std::optional<QStringList> locations) { manualLocations_ = std::move(locations); }
+
     // How many guarded commands are running, one inside another.
     int& guardDepth() { return guardDepth_; }
 
@@ -66,6 +73,7 @@ private:
     int windowCode_ = 0;
     int guardDepth_ = 0;
     std::unique_ptr<Seam> seam_;
+    std::optional<QStringList> manualLocations_;
 };
 
 }  // namespace ondarel

@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "framework/window_driver.h"
 #include "support/fake_seam.h"
+#include "support/help_folder.h"
 
 namespace ondarel::test {
 namespace {
@@ -105,9 +106,15 @@ TEST_F(MainWindowTest, HelpAndQuitAreWhereTheyBelong)
 {
     QAction* tutorial = entry({"A&juda", "&Tutorial"});
     ASSERT_NE(tutorial, nullptr);
-    tutorial->trigger();
+    {
+        HelpFolder folder(/*withChm=*/true);
+        tutorial->trigger();
+    }
     EXPECT_EQ(seam.shellOpened, std::vector<QString>{"Ondarel.chm"});
     EXPECT_TRUE(seam.messages.empty());
+    tutorial->trigger();  // neither the document nor a manual: the user is told
+    EXPECT_EQ(seam.shellOpened.size(), 1u);
+    EXPECT_EQ(seam.messages.size(), 1u);
     QAction* quit = entry({"Sai&r"});
     ASSERT_NE(quit, nullptr);
     EXPECT_EQ(quit->menu(), nullptr);  // a command on the menu bar itself

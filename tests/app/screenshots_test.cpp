@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,6 +12,7 @@
 
 #include "app/about_window.h"
 #include "app/main_window.h"
+#include "catalogue/catalogue.h"
 #include "framework/pick_list_dialog.h"
 #include "framework/window_driver.h"
 #include "geometry/geometry_picture_window.h"
@@ -364,6 +366,73 @@ TEST(Screenshots, MicrostripPatches)
             save(pattern, QString("%1_page%2").arg(shot.name).arg(page));
         }
     }
+}
+
+// The user manual's pictures, named by window class: each calculator with the
+// worked design its page computes (the "run" lines of the pages' calc blocks,
+// listed in ONDAREL_MANUAL_DESIGNS) and its diagram, the main window, the 3D
+// view and the linear geometries. A calculator that is not built yet has no
+// picture; the manual leaves it out.
+TEST(Screenshots, ManualPictures)
+{
+    const QString designs = qEnvironmentVariable("ONDAREL_MANUAL_DESIGNS");
+    if (shotDir().isEmpty() || designs.isEmpty())
+        GTEST_SKIP() << "set ONDAREL_SCREENSHOT_DIR and ONDAREL_MANUAL_DESIGNS to take the manual's pictures";
+    QFile list(designs);
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly | QIODevice::Text)) << designs.toStdString();
+    SeamScope scope;
+    MainWindow main;
+    save(&main, "TForm1");
+    int shots = 0;
+    while (!list.atEnd()) {
+        const QStringList words = QString::fromUtf8(list.readLine()).simplified().split(' ', Qt::SkipEmptyParts);
+        if (words.size() < 2 || words[0] != "run") continue;
+        const CalculatorDescriptor* d = findByExtension(words[1].toStdString());
+        if (!d || !d->implemented() || !WindowRegistry::instance().isRegistered(QString::fromStdString(d->windowClass)))
+            continue;
+        const QString windowClass = QString::fromStdString(d->windowClass);
+        CalculatorWindow* w = openCalculator(windowClass);
+        ASSERT_NE(w, nullptr) << d->windowClass;
+        for (const QString& assignment : words.mid(2)) {
+            const QString name = assignment.section('=', 0, 0), value = assignment.section('=', 1);
+            if (auto* button = w->findChild<QRadioButton*>(name))
+                button->setChecked(value != "0");
+            else if (w->field(name))
+                type(w, name, value);  // keystrokes: they enable the commands
+            else
+                ADD_FAILURE() << d->windowClass << " has no field " << name.toStdString();
+        }
+        trigger(w, "Calcular1");
+        save(w, windowClass);
+        ++shots;
+        if (d->pattern) {
+            speedButton(w, 5)->click();  // "Gráficos 2D", whatever its menu entry is called
+            QWidget* pattern = WindowRegistry::instance().find(QString::fromStdString(d->pattern->windowClass));
+            ASSERT_NE(pattern, nullptr) << d->windowClass;
+            if (auto* base = dynamic_cast<PatternWindowBase*>(pattern)) base->pages()->setCurrentIndex(0);
+            save(pattern, windowClass + "_diagrama");
+            pattern->close();
+        }
+        if (windowClass == "TForm2") {
+            trigger(w, "Grafico3D1");
+            QWidget* view = WindowRegistry::instance().find("TfrmZB");
+            ASSERT_NE(view, nullptr);
+            view->findChild<QPushButton*>("btnPlotar")->click();
+            save(view, "TfrmZB");
+            view->close();
+            trigger(w, "Grafico2D1");
+            auto* pattern = dynamic_cast<PatternWindowBase*>(WindowRegistry::instance().find("TForm3"));
+            ASSERT_NE(pattern, nullptr);
+            pattern->pages()->setCurrentIndex(1);
+            save(pattern, "TForm3_retangular");
+            pattern->close();
+            trigger(w, "Geometria1");
+            if (QWidget* geometry = WindowRegistry::instance().find("TForm9")) save(geometry, "TForm9");
+        }
+        WindowRegistry::instance().closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_GT(shots, 0) << "no design in " << designs.toStdString();
 }
 
 }  // namespace

@@ -276,5 +276,23 @@ TEST(CommandLineList, NamesEveryBuiltCalculator)
     EXPECT_NE(r.out.find("dip  TForm2  Antena Dipolo Elementar ou Infinitesimal  (input1 input2)"), std::string::npos);
 }
 
+// The manual page is generated from --help and --version: both succeed on
+// standard output, whatever else is on the line, and name every command.
+TEST(CommandLineHelp, HelpAndVersionGoToStandardOutput)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--help"}, {"-h"}, {"run", "--help"}, {"--version"}}) {
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, 0) << args[0];
+        EXPECT_TRUE(r.err.empty()) << args[0];
+        EXPECT_EQ(r.out.rfind("ondarel-calc 3.0\n", 0) == 0, args[0] == "--version") << r.out;
+    }
+    const std::string help = cli({"--help"}).out;
+    for (const char* heading : {"Usage: ondarel-calc [--json] list\n   or: ondarel-calc [--json] run", "Commands:", "Options:", "Exit status:", "Examples:"})
+        EXPECT_NE(help.find(heading), std::string::npos) << heading;
+    for (const char* command : {"  list ", "  run ", "  open ", "  save ", "  pattern ", "  render3d "})
+        EXPECT_NE(help.find(command), std::string::npos) << command;
+}
+
 }  // namespace
 }  // namespace ondarel

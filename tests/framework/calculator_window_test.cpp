@@ -5,6 +5,7 @@
 #include "framework/window_driver.h"
 #include "framework/window_registry.h"
 #include "support/fake_seam.h"
+#include "support/help_folder.h"
 
 namespace ondarel::test {
 namespace {
@@ -155,6 +156,7 @@ TEST_F(DipoleWindow, AKeyPressEnablesEveryCommandAndNovoReturnsToFresh)
 
 TEST_F(DipoleWindow, TutorialAsksTheShellForTheHelpDocument)
 {
+    HelpFolder folder(/*withChm=*/true);
     trigger(w, "Tutorial1");
     EXPECT_EQ(seam.shellOpened, std::vector<QString>{"Ondarel.chm"});
     EXPECT_TRUE(seam.messages.empty());

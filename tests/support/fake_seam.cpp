@@ -80,12 +80,15 @@ SeamScope::SeamScope()
     auto fake = std::make_unique<FakeSeam>();
     seam_ = fake.get();
     previous_ = WindowRegistry::instance().setSeam(std::move(fake));
+    // No manual anywhere unless a test puts one somewhere.
+    WindowRegistry::instance().setManualLocations(QStringList{});
 }
 
 SeamScope::~SeamScope()
 {
     WindowRegistry::instance().closeAll();
     WindowRegistry::instance().setSeam(std::move(previous_));
+    WindowRegistry::instance().setManualLocations(std::nullopt);
 }
 
 }  // namespace ondarel::test
