@@ -25,7 +25,6 @@
 #include "antennas/wire/small_loop.h"
 #include "antennas/wire/yagi_uda_dipoles.h"
 #include "antennas/wire/yagi_uda_loops.h"
-#include "catalogue/unbuilt_calculators.h"
 #include "matching/folded_dipole.h"
 #include "matching/gamma_match.h"
 #include "matching/l_network.h"

@@ -42,6 +42,12 @@ const char* kHelpBody =
     "                        writes a project file (the extension names the calculator)\n"
     "  pattern <ext> name=value\n"
     "                        prints every table and series the calculator's diagrams draw (CSV)\n"
+    "  nec <ext> name=value [--segments N]\n"
+    "                        writes the NEC2 card deck of a wire design (dip, lin, aec, mag,\n"
+    "                        mng, yud, lpc, lgp, dpd) for a method-of-moments solver\n"
+    "  sweep <ext> name=start:stop:step other=value\n"
+    "                        computes over a range (two ranges make a grid) and prints CSV:\n"
+    "                        the inputs and every result as displayed, refusals as messages\n"
     "  render3d <ext> name=value --out file.png\n"
     "                        draws the shaded 3D pattern into a PNG picture\n"
     "\nOptions:\n"
@@ -56,6 +62,8 @@ const char* kHelpBody =
     "  ondarel-calc save proj.dip input1=100 input2=0.015\n"
     "  ondarel-calc open proj.dip\n"
     "  ondarel-calc pattern dip > dipole.csv\n"
+    "  ondarel-calc nec lin input1=300 input2=0.5 input3=0.001 input4=5.8e7 > dipole.nec && nec2c -i dipole.nec\n"
+    "  ondarel-calc sweep lin input1=300 input2=0.25:1.5:0.05 input3=0.001 input4=5.8e7 > sweep.csv\n"
     "  ondarel-calc render3d abd input2=10 input3=0.25 --out broadside.png --rot 60,0,40\n";
 const char* kVersionText = "ondarel-calc 3.0\n";
 

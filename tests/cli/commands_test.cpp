@@ -290,7 +290,7 @@ TEST(CommandLineHelp, HelpAndVersionGoToStandardOutput)
     const std::string help = cli({"--help"}).out;
     for (const char* heading : {"Usage: ondarel-calc [--json] list\n   or: ondarel-calc [--json] run", "Commands:", "Options:", "Exit status:", "Examples:"})
         EXPECT_NE(help.find(heading), std::string::npos) << heading;
-    for (const char* command : {"  list ", "  run ", "  open ", "  save ", "  pattern ", "  render3d "})
+    for (const char* command : {"  list ", "  run ", "  open ", "  save ", "  pattern ", "  nec ", "  sweep ", "  render3d "})
         EXPECT_NE(help.find(command), std::string::npos) << command;
 }
 
