@@ -3,6 +3,7 @@
 #include <cmath>
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 
 #include "core/number_text.h"
 
@@ -36,20 +37,13 @@ std::string segmentRefusal(const char* why, double length_m, double radius_m, do
 
 }  // namespace
 
-std::string cardNumber(double value, int width)
+namespace {
+
+// printf's %g at the most precision that leaves a blank before the field.
+std::string generalCardNumber(double value, int width, int start)
 {
-    if (value == 0 || std::fabs(value) < 1e-12) value = 0;  // no "-0" nor rounding noise
-    // printf's %g at the most precision that leaves a blank before the field.
     char text[32];
     std::size_t length = 0;
-    // Start from the precision whose fixed notation just fits (sign, integer
-    // digits, point, decimals), so that most fields take one conversion.
-    int start = 7;
-    if (value != 0 && std::fabs(value) >= 1e-4 && std::fabs(value) < 1e6) {
-        const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-        const int room = width - 1 - (value < 0 ? 1 : 0) - 1 - (exponent >= 0 ? exponent + 1 : 1);
-        start = std::clamp(room + exponent + 1, 1, 7);
-    }
     for (int precision = start; precision >= 1; --precision) {
         length = static_cast<std::size_t>(
             std::to_chars(text, text + sizeof text, value, std::chars_format::general, precision).ptr - text);
@@ -57,6 +51,72 @@ std::string cardNumber(double value, int width)
     }
     std::string field(static_cast<std::size_t>(width) > length ? width - length : 0, ' ');
     return field.append(text, length);
+}
+
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14};
+
+// The field written straight into the deck. A deck can hold thousands of
+// coordinates (a many-turn helix), so %g's fixed notation is produced by
+// integer rounding here, and whatever that cannot decide exactly (a near tie,
+// a carry into another digit, scientific notation) goes to the general routine.
+void appendCardNumber(std::string& out, double value, int width)
+{
+    if (value == 0 || std::fabs(value) < 1e-12) value = 0;  // no "-0" nor rounding noise
+    const double magnitude = std::fabs(value);
+    if (value == 0 || magnitude < 1e-4 || magnitude >= 1e6) {
+        out += generalCardNumber(value, width, 7);
+        return;
+    }
+    // The precision whose fixed notation just fits (sign, integer digits,
+    // point, decimals) with a blank before it.
+    const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    const int room = width - 1 - (value < 0 ? 1 : 0) - 1 - (exponent >= 0 ? exponent + 1 : 1);
+    const int precision = std::clamp(room + exponent + 1, 1, 7);
+    const int decimals = precision - 1 - exponent;
+    if (decimals < 0 || decimals > 14) {
+        out += generalCardNumber(value, width, precision);
+        return;
+    }
+    const double scaled = magnitude * kPowersOfTen[decimals];
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    auto digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    if (std::fabs(fraction - 0.5) < 1e-6 || static_cast<double>(digits) >= kPowersOfTen[precision] ||
+        static_cast<double>(digits) < kPowersOfTen[precision - 1]) {
+        out += generalCardNumber(value, width, precision);
+        return;
+    }
+    // Right to left: the decimals without trailing zeros, the point, the
+    // integer digits, the sign.
+    char text[32];
+    char* at = text + sizeof text;
+    int place = 0;
+    while (place < decimals && digits % 10 == 0) {
+        digits /= 10;
+        ++place;
+    }
+    for (; place < decimals; ++place, digits /= 10) *--at = static_cast<char>('0' + digits % 10);
+    if (at != text + sizeof text) *--at = '.';
+    do {
+        *--at = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    } while (digits > 0);
+    if (value < 0) *--at = '-';
+    const auto length = static_cast<int>(text + sizeof text - at);
+    if (length >= width) {
+        out += generalCardNumber(value, width, precision);
+        return;
+    }
+    out.append(static_cast<std::size_t>(width - length), ' ').append(at, static_cast<std::size_t>(length));
+}
+
+}  // namespace
+
+std::string cardNumber(double value, int width)
+{
+    std::string field;
+    appendCardNumber(field, value, width);
+    return field;
 }
 
 std::variant<int, Refusal> segmentsFor(double length_m, double radius_m, double wavelength_m, int wanted,
@@ -105,11 +165,30 @@ std::string renderDeck(const Model& m)
     deck.reserve(81 * (m.wires.size() + m.lines.size() + m.comments.size() + 12));
     for (const auto& c : m.comments) deck += "CM " + c + "\n";
     deck += "CE\n";
+    // Chained wires (loops, spirals) start where the previous one ended and
+    // share its radius: those fields are copied, not converted again.
+    Point lastEnd{};
+    double lastRadius = 0;
+    std::string endText, radiusText;
     for (const Wire& w : m.wires) {
-        deck += "GW" + integerField(w.tag, 3) + integerField(w.segments, 5);
-        for (double c : w.from) deck += cardNumber(c);
-        for (double c : w.to) deck += cardNumber(c);
-        deck += cardNumber(w.radius_m) + "\n";
+        deck += "GW";
+        deck += integerField(w.tag, 3);
+        deck += integerField(w.segments, 5);
+        if (endText.empty() || w.from != lastEnd)
+            for (double c : w.from) appendCardNumber(deck, c, 10);
+        else
+            deck += endText;
+        endText.clear();
+        for (double c : w.to) appendCardNumber(endText, c, 10);
+        deck += endText;
+        lastEnd = w.to;
+        if (radiusText.empty() || w.radius_m != lastRadius) {
+            radiusText.clear();
+            appendCardNumber(radiusText, w.radius_m, 10);
+            lastRadius = w.radius_m;
+        }
+        deck += radiusText;
+        deck += '\n';
     }
     deck += controlCard("GE", {m.perfectGround ? 1 : 0, 0, 0, 0}, {});
     if (needsExtendedKernel(m)) deck += controlCard("EK", {0, 0, 0, 0}, {});

@@ -231,7 +231,10 @@ TEST(NecCardNumbers, FitNineCharactersWithoutNoise)
 {
     const std::map<double, std::string> rows = {
         {0, "         0"},        {-1e-17, "         0"},     {0.25, "      0.25"},       {-0.0001234567, " -0.000123"},
-        {57600000, "  5.76e+07"}, {299.792458, "  299.7925"}, {-12.3456789, " -12.34568"}};
+        {57600000, "  5.76e+07"}, {299.792458, "  299.7925"}, {-12.3456789, " -12.34568"},
+        // Rounding that carries into a new digit, a decimal tie, exact integers.
+        {9.99999999, "        10"}, {0.000123456789, " 0.0001235"}, {2.0000001, "         2"},
+        {-0.2235968, " -0.223597"}, {999999.9, "  999999.9"}};
     for (const auto& [value, text] : rows) EXPECT_EQ(nec::cardNumber(value), text) << value;
 }
 
