@@ -16,7 +16,12 @@ std::string padded(const std::string& text, int width)
     return text.size() >= static_cast<std::size_t>(width) ? text : std::string(width - text.size(), ' ') + text;
 }
 
-std::string integerField(int value, int width) { return padded(std::to_string(value), width); }
+std::string integerField(int value, int width)
+{
+    char text[16];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return padded(std::string(text, end), width);
+}
 
 // Program-control cards: I1 in columns 3-5, I2-I4 in 5-column fields, then
 // up to six 10-column reals.
@@ -55,6 +60,18 @@ std::string generalCardNumber(double value, int width, int start)
 
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14};
 
+// floor(log10(x)) for 1e-4 <= x < 1e6 by comparison; next to a power of ten,
+// where the two could disagree in the last bit, log10 itself decides.
+int decimalExponent(double x)
+{
+    static constexpr double kBounds[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+    int e = 0;
+    while (e + 1 < 11 && x >= kBounds[e + 1]) ++e;
+    const double below = kBounds[e], above = kBounds[e + 1];
+    if (x < below * (1 + 1e-12) || x > above * (1 - 1e-12)) return static_cast<int>(std::floor(std::log10(x)));
+    return e - 4;
+}
+
 // The field written straight into the deck. A deck can hold thousands of
 // coordinates (a many-turn helix), so %g's fixed notation is produced by
 // integer rounding here, and whatever that cannot decide exactly (a near tie,
@@ -69,7 +86,7 @@ void appendCardNumber(std::string& out, double value, int width)
     }
     // The precision whose fixed notation just fits (sign, integer digits,
     // point, decimals) with a blank before it.
-    const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    const int exponent = decimalExponent(magnitude);
     const int room = width - 1 - (value < 0 ? 1 : 0) - 1 - (exponent >= 0 ? exponent + 1 : 1);
     const int precision = std::clamp(room + exponent + 1, 1, 7);
     const int decimals = precision - 1 - exponent;
@@ -169,11 +186,16 @@ std::string renderDeck(const Model& m)
     // share its radius: those fields are copied, not converted again.
     Point lastEnd{};
     double lastRadius = 0;
-    std::string endText, radiusText;
+    int lastTag = 0, lastSegments = 0;
+    std::string prefixText, endText, radiusText;
     for (const Wire& w : m.wires) {
-        deck += "GW";
-        deck += integerField(w.tag, 3);
-        deck += integerField(w.segments, 5);
+        // Tag and segment count: the same for most wires of a chain.
+        if (prefixText.empty() || w.tag != lastTag || w.segments != lastSegments) {
+            prefixText = "GW" + integerField(w.tag, 3) + integerField(w.segments, 5);
+            lastTag = w.tag;
+            lastSegments = w.segments;
+        }
+        deck += prefixText;
         if (endText.empty() || w.from != lastEnd)
             for (double c : w.from) appendCardNumber(deck, c, 10);
         else

@@ -51,6 +51,7 @@ struct Builder {
     void chain(const std::vector<Point>& points, double radius, int& firstTag)
     {
         firstTag = nextTag();
+        if (!points.empty()) model.wires.reserve(model.wires.size() + points.size() - 1);
         for (std::size_t i = 0; i + 1 < points.size(); ++i)
             model.wires.push_back({points[i], points[i + 1], radius, 1, firstTag});
     }
