@@ -17,39 +17,6 @@ namespace {
 
 using xmath::kPi;
 
-// (J0 − J2)² + ((J0 + J2)·cos θ)² of the cavity's edge field, integrated
-// over θ in (0, π/2) on 180 points; the end at π/2 is weighted fully (Δ·E),
-// as the figures were computed.
-long double cavityIntegral(long double effective_radius_cm, long double lambda0_cm)
-{
-    const long double lower = 0;
-    const long double upper = store48(kPi / 2);
-    const long double points = 180;
-    const long double step = store48((upper - lower) / (points - 1));
-    long double theta = lower;
-    long double sum = 0;
-    for (int k = 2; k <= static_cast<int>(points - 1); ++k) {
-        theta = store48(theta + step);
-        const long double K = store48(2 * kPi * effective_radius_cm / lambda0_cm);
-        const long double x = K * std::sin(theta);
-        const long double J0 = microstrip::besselJ0Five(x);
-        const long double J2 = microstrip::besselJ2Five(x);
-        const long double A = store48(J0 - J2);
-        const long double B = store48(J0 + J2);
-        sum = store48(sum + std::sin(theta) * (A * A + B * std::cos(theta) * B * std::cos(theta)));
-    }
-    const long double X0 = store48(2 * kPi * effective_radius_cm / lambda0_cm);
-    const long double end = store48(microstrip::besselJ0Five(X0) - microstrip::besselJ2Five(X0));
-    const long double E = store48(end * end);
-    return store48(step / 2 * (2 * sum + 2 * E));
-}
-
-// The fringing-corrected radius: r·√(1 + 2h/(π·εr·r)·(ln(π·r/(2h)) + 1.7726)).
-long double fringed(long double r, long double h, long double er)
-{
-    return 1 + xmath::div(2 * h, kPi * er * r) * (xmath::ln(kPi * r / (2 * h)) + 1.7726L);
-}
-
 }  // namespace
 
 Checked<CircularPatchResults> computeCircularPatch(const CircularPatchInputs& in)
@@ -73,8 +40,8 @@ Checked<CircularPatchResults> computeCircularPatch(const CircularPatchInputs& in
     CircularPatchResults r;
     const long double lambda0 = store48(30 / f);
     const long double F = store48(8.791L / (f * xmath::sqrt(er)));
-    const long double a = store48(F / xmath::sqrt(fringed(F, h, er)));
-    const long double ae = store48(a * xmath::sqrt(fringed(a, h, er)));
+    const long double a = store48(F / xmath::sqrt(microstrip::fringingFactor(F, h, er)));
+    const long double ae = store48(a * xmath::sqrt(microstrip::fringingFactor(a, h, er)));
     const long double equivalent_width = xmath::sqrt(kPi) * ae;
     const long double eeff = store48(((er + 1) + (er - 1) / xmath::sqrt(1 + 12 * h / equivalent_width)) * 0.5L);
     const long double u = store48(equivalent_width / h);
@@ -82,7 +49,7 @@ Checked<CircularPatchResults> computeCircularPatch(const CircularPatchInputs& in
     const long double p = microstrip::radiationFactor(er, eeff);
     const microstrip::QualityFactors q = microstrip::qualityFactors(tand, sigma, h, f, lambda0, Z0, p, S);
 
-    r.cavity_integral = cavityIntegral(ae, lambda0);
+    r.cavity_integral = microstrip::cavityIntegral(ae, lambda0, &store48);
     const long double k0ae = 2 * kPi * ae / lambda0;
     const long double Grad = store48(k0ae * k0ae * (1.0L / 480) * r.cavity_integral);
     const long double k_ae = 2 * kPi * xmath::sqrt(er) * ae / lambda0;

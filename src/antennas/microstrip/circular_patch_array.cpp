@@ -16,47 +16,6 @@ namespace {
 using xmath::kPi;
 constexpr long double kCopper = 57600000;  // S/m
 
-// J0 and J2 by their first five series terms, unrounded.
-long double besselJ0(long double x)
-{
-    const long double x2 = x * x;
-    const long double x4 = x2 * x2;
-    return 1 - x2 / 4 + x4 / 64 - x4 * x2 / 2304 + x4 * x4 / 147456;
-}
-
-long double besselJ2(long double x)
-{
-    const long double x2 = x * x;
-    const long double x4 = x2 * x2;
-    return x2 / 8 - x4 / 96 + x4 * x2 / 3072 - x4 * x4 / 184320 + x4 * x4 * x2 / 17694720;
-}
-
-// The circular patch's cavity integral over (0, π/2) on 180 points, the end at
-// π/2 weighted fully, in extended precision.
-long double cavityIntegral(long double effective_radius_cm, long double lambda0_cm)
-{
-    const long double points = 180;
-    const long double step = (kPi / 2) / (points - 1);
-    const long double K = 2 * kPi * effective_radius_cm / lambda0_cm;
-    long double theta = 0;
-    long double sum = 0;
-    for (int k = 2; k <= static_cast<int>(points - 1); ++k) {
-        theta = theta + step;
-        const long double x = K * std::sin(theta);
-        const long double A = besselJ0(x) - besselJ2(x);
-        const long double B = besselJ0(x) + besselJ2(x);
-        sum = sum + std::sin(theta) * (A * A + B * std::cos(theta) * B * std::cos(theta));
-    }
-    const long double end = besselJ0(K) - besselJ2(K);
-    return step / 2 * (2 * sum + 2 * end * end);
-}
-
-// r·√(this) is the fringing-corrected radius.
-long double fringed(long double r, long double h, long double er)
-{
-    return 1 + xmath::div(2 * h, kPi * er * r) * (xmath::ln(kPi * r / (2 * h)) + 1.7726L);
-}
-
 }  // namespace
 
 Checked<CircularPatchArrayResults> computeCircularPatchArray(const CircularPatchArrayInputs& in)
@@ -86,8 +45,8 @@ Checked<CircularPatchArrayResults> computeCircularPatchArray(const CircularPatch
     CircularPatchArrayResults r;
     const long double lambda0 = 30 / f;
     const long double F = 55.236L / (xmath::sqrt(er) * 2 * kPi * f);
-    const long double a = F / xmath::sqrt(fringed(F, h, er));
-    const long double ae = a * xmath::sqrt(fringed(a, h, er));
+    const long double a = F / xmath::sqrt(microstrip::fringingFactor(F, h, er));
+    const long double ae = a * xmath::sqrt(microstrip::fringingFactor(a, h, er));
     const long double eeff = ((er + 1) + (er - 1) / xmath::sqrt(1 + 12 * h / (2 * ae))) * 0.5L;
     const long double u = 2 * ae / h;
     const long double root = xmath::sqrt(eeff);
@@ -107,7 +66,7 @@ Checked<CircularPatchArrayResults> computeCircularPatchArray(const CircularPatch
     const microstrip::ArrayQuality q = microstrip::arrayQuality(n, tand, qc, qr, S, &microstrip::extended);
 
     const long double k0ae = 2 * kPi * ae / lambda0;
-    const long double Grad = k0ae * k0ae * (1.0L / 480) * cavityIntegral(ae, lambda0);
+    const long double Grad = k0ae * k0ae * (1.0L / 480) * microstrip::cavityIntegral(ae, lambda0, &microstrip::extended);
     const long double k_ae = 2 * kPi * xmath::sqrt(er) * ae / lambda0;
     const long double mode = k_ae * k_ae - 1;
     const long double Gc = kPi * std::exp(-1.5L * xmath::ln(3947.8417604357434L * f)) /

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "antennas/microstrip/patch_common.h"
 #include "core/data_sheet.h"
 #include "core/descriptor.h"
 
@@ -37,9 +38,6 @@ std::vector<InputRow> patchArrayGridRows();
 
 // The data-sheet lines of those inputs, y = 450 to 650.
 void patchArrayGridSheet(DataSheet& sheet);
-
-using Keep = long double (*)(long double);
-inline long double extended(long double x) { return x; }
 
 // An element count typed in a field: its whole part, so a reopened "4.000"
 // counts 4 elements.

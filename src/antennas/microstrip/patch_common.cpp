@@ -43,27 +43,83 @@ QualityFactors qualityFactors(long double loss_tangent, long double conductivity
     return q;
 }
 
+namespace {
+
+// The truncated series the figures are computed with, unrounded.
 long double besselJ0Seven(long double x)
 {
     const long double x2 = x * x;
     const long double x4 = x2 * x2;
     const long double x6 = x4 * x2;
     const long double x8 = x4 * x4;
-    return store48(1 - x2 / 4 + x4 / 64 - x6 / 2304 + x8 / 147456 - x8 * x2 / 14745600 + x6 * x6 / 2123366400);
+    return 1 - x2 / 4 + x4 / 64 - x6 / 2304 + x8 / 147456 - x8 * x2 / 14745600 + x6 * x6 / 2123366400;
 }
 
 long double besselJ0Five(long double x)
 {
     const long double x2 = x * x;
     const long double x4 = x2 * x2;
-    return store48(1 - x2 / 4 + x4 / 64 - x4 * x2 / 2304 + x4 * x4 / 147456);
+    return 1 - x2 / 4 + x4 / 64 - x4 * x2 / 2304 + x4 * x4 / 147456;
 }
 
 long double besselJ2Five(long double x)
 {
     const long double x2 = x * x;
     const long double x4 = x2 * x2;
-    return store48(x2 / 8 - x4 / 96 + x4 * x2 / 3072 - x4 * x4 / 184320 + x4 * x4 * x2 / 17694720);
+    return x2 / 8 - x4 / 96 + x4 * x2 / 3072 - x4 * x4 / 184320 + x4 * x4 * x2 / 17694720;
+}
+
+}  // namespace
+
+SlotIntegrals slotIntegrals(long double width_cm, long double length_cm, long double lambda0_cm, Keep keep)
+{
+    const long double lower = 0;
+    const long double upper = keep(kPi);
+    const long double points = 180;
+    const long double step = keep((upper - lower) / (points - 1));
+    long double theta = lower;
+    SlotIntegrals I;
+    for (int k = 2; k <= static_cast<int>(points - 1); ++k) {
+        theta = keep(theta + step);
+        const long double X = store48(kPi * width_cm / lambda0_cm);
+        const long double kL = keep(2 * kPi * length_cm / lambda0_cm);
+        const long double J = keep(besselJ0Seven(kL * std::sin(theta)));
+        const long double s = std::sin(X * std::cos(theta)) / std::cos(theta);
+        const long double slot = std::sin(theta) * s;
+        I.mutual = keep(I.mutual + J * std::sin(theta) * slot * slot);
+        I.self = keep(I.self + std::sin(theta) * slot * slot);
+    }
+    I.mutual = keep(I.mutual * 2 * (step / 2));
+    I.self = keep(I.self * 2 * (step / 2));
+    return I;
+}
+
+long double cavityIntegral(long double effective_radius_cm, long double lambda0_cm, Keep keep)
+{
+    const long double lower = 0;
+    const long double upper = keep(kPi / 2);
+    const long double points = 180;
+    const long double step = keep((upper - lower) / (points - 1));
+    const long double K = keep(2 * kPi * effective_radius_cm / lambda0_cm);
+    long double theta = lower;
+    long double sum = 0;
+    for (int k = 2; k <= static_cast<int>(points - 1); ++k) {
+        theta = keep(theta + step);
+        const long double x = K * std::sin(theta);
+        const long double J0 = keep(besselJ0Five(x));
+        const long double J2 = keep(besselJ2Five(x));
+        const long double A = keep(J0 - J2);
+        const long double B = keep(J0 + J2);
+        sum = keep(sum + std::sin(theta) * (A * A + B * std::cos(theta) * B * std::cos(theta)));
+    }
+    const long double end = keep(keep(besselJ0Five(K)) - keep(besselJ2Five(K)));
+    const long double E = keep(end * end);
+    return keep(step / 2 * (2 * sum + 2 * E));
+}
+
+long double fringingFactor(long double r, long double h, long double er)
+{
+    return 1 + xmath::div(2 * h, kPi * er * r) * (xmath::ln(kPi * r / (2 * h)) + 1.7726L);
 }
 
 }  // namespace ondarel::microstrip

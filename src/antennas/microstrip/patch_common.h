@@ -1,7 +1,7 @@
 #pragma once
 // What the single-patch calculators share: the microstrip line impedance of
 // the patch's width, the radiation factor, the quality factors, and the
-// truncated Bessel series their figures are computed with. Qt-free.
+// integrals their figures are computed with. Qt-free.
 
 namespace ondarel::microstrip {
 
@@ -27,11 +27,29 @@ QualityFactors qualityFactors(long double loss_tangent, long double conductivity
                               long double freq_ghz, long double lambda0_cm, long double line_impedance,
                               long double radiation_factor, long double vswr);
 
-// J0 by its first seven series terms (rectangular patch slot integral); stored.
-long double besselJ0Seven(long double x);
-// J0 by five terms and J2 by five terms (circular patch cavity integral); stored.
-long double besselJ0Five(long double x);
-long double besselJ2Five(long double x);
+// How a computation keeps its values: as 6-byte reals (store48) or in
+// extended precision (`extended`). The single patches store them, the patch
+// arrays keep the same formulas in extended precision.
+using Keep = long double (*)(long double);
+inline long double extended(long double x) { return x; }
+
+// The two radiating slots' integrals over θ in (0, π) on 180 grid points, the
+// 178 interior ones summed (the integrand vanishes at both ends), with J0 by
+// its first seven series terms; π·W/λ0 is always a 6-byte real.
+struct SlotIntegrals {
+    long double self = 0;    // I1
+    long double mutual = 0;  // I12
+};
+SlotIntegrals slotIntegrals(long double width_cm, long double length_cm, long double lambda0_cm, Keep keep);
+
+// (J0 − J2)² + ((J0 + J2)·cos θ)² of the circular cavity's edge field over θ
+// in (0, π/2) on 180 points, J0 and J2 by five series terms each; the end at
+// π/2 is weighted fully (Δ·E), as the figures were computed.
+long double cavityIntegral(long double effective_radius_cm, long double lambda0_cm, Keep keep);
+
+// r·√(this) is the fringing-corrected radius of a circular patch:
+// 1 + 2h/(π·εr·r)·(ln(π·r/(2h)) + 1.7726).
+long double fringingFactor(long double r, long double h, long double er);
 
 // Cuts a result text to at most 15 characters, as the circular patch shows it.
 inline constexpr unsigned kShownCharacters = 15;

@@ -18,36 +18,6 @@ namespace {
 using xmath::kPi;
 constexpr long double kSlotConductance = 1184.3525281307230L;  // 120π²
 
-struct SlotIntegrals {
-    long double self = 0;    // I1
-    long double mutual = 0;  // I12
-};
-
-// The two slots' radiation integrals over θ in (0, π): 180 grid points, the
-// 178 interior ones summed; the integrand vanishes at both ends.
-SlotIntegrals slotIntegrals(long double width_cm, long double length_cm, long double lambda0_cm)
-{
-    const long double lower = 0;
-    const long double upper = store48(kPi);
-    const long double points = 180;
-    const long double step = store48((upper - lower) / (points - 1));
-    long double theta = lower;
-    SlotIntegrals I;
-    for (int k = 2; k <= static_cast<int>(points - 1); ++k) {
-        theta = store48(theta + step);
-        const long double X = store48(kPi * width_cm / lambda0_cm);
-        const long double kL = store48(2 * kPi * length_cm / lambda0_cm);
-        const long double J = microstrip::besselJ0Seven(kL * std::sin(theta));
-        const long double s = std::sin(X * std::cos(theta)) / std::cos(theta);
-        const long double slot = std::sin(theta) * s;
-        I.mutual = store48(I.mutual + J * std::sin(theta) * slot * slot);
-        I.self = store48(I.self + std::sin(theta) * slot * slot);
-    }
-    I.mutual = store48(I.mutual * 2 * (step / 2));
-    I.self = store48(I.self * 2 * (step / 2));
-    return I;
-}
-
 }  // namespace
 
 Checked<RectangularPatchResults> computeRectangularPatch(const RectangularPatchInputs& in)
@@ -82,7 +52,7 @@ Checked<RectangularPatchResults> computeRectangularPatch(const RectangularPatchI
     const long double p = microstrip::radiationFactor(er, eeff);
     const microstrip::QualityFactors q = microstrip::qualityFactors(tand, sigma, h, f, lambda0, Z0, p, S);
 
-    const SlotIntegrals I = slotIntegrals(W, L, lambda0);
+    const microstrip::SlotIntegrals I = microstrip::slotIntegrals(W, L, lambda0, &store48);
     const long double G1 = store48(xmath::div(I.self, kSlotConductance));
     const long double G12 = store48(I.mutual / kSlotConductance);
     const long double g12 = store48(xmath::div(G12, G1));

@@ -17,47 +17,6 @@ using xmath::kPi;
 constexpr long double kSlotConductance = 1184.3525281307230L;  // 120π²
 constexpr long double kCopper = 57600000;                      // S/m
 
-// J0 by its first seven series terms, unrounded.
-long double besselJ0Seven(long double x)
-{
-    const long double x2 = x * x;
-    const long double x4 = x2 * x2;
-    const long double x6 = x4 * x2;
-    const long double x8 = x4 * x4;
-    return 1 - x2 / 4 + x4 / 64 - x6 / 2304 + x8 / 147456 - x8 * x2 / 14745600 + x6 * x6 / 2123366400;
-}
-
-struct SlotIntegrals {
-    long double self = 0;    // I1
-    long double mutual = 0;  // I12
-};
-
-// The element's two-slot integrals on the single patch's grid (180 points over
-// (0, π), the 178 interior ones summed), here kept in extended precision; only
-// π·W/λ0 is a 6-byte real.
-SlotIntegrals slotIntegrals(long double width_cm, long double length_cm, long double lambda0_cm)
-{
-    const long double lower = 0;
-    const long double upper = kPi;
-    const long double points = 180;
-    const long double step = (upper - lower) / (points - 1);
-    long double theta = lower;
-    SlotIntegrals I;
-    for (int k = 2; k <= static_cast<int>(points - 1); ++k) {
-        theta = theta + step;
-        const long double X = store48(kPi * width_cm / lambda0_cm);
-        const long double kL = 2 * kPi * length_cm / lambda0_cm;
-        const long double J = besselJ0Seven(kL * std::sin(theta));
-        const long double s = std::sin(X * std::cos(theta)) / std::cos(theta);
-        const long double slot = std::sin(theta) * s;
-        I.mutual = I.mutual + J * std::sin(theta) * slot * slot;
-        I.self = I.self + std::sin(theta) * slot * slot;
-    }
-    I.mutual = I.mutual * step;
-    I.self = I.self * step;
-    return I;
-}
-
 }  // namespace
 
 Checked<RectangularPatchArrayResults> computeRectangularPatchArray(const RectangularPatchArrayInputs& in)
@@ -91,7 +50,8 @@ Checked<RectangularPatchArrayResults> computeRectangularPatchArray(const Rectang
 
     const long double u = store48(W / h);
     const long double Z0 = microstrip::lineImpedance(u, eeff, W, h);
-    const SlotIntegrals I = slotIntegrals(W, L, lambda0);
+    // The element's slot integrals on the single patch's grid, here in extended precision.
+    const microstrip::SlotIntegrals I = microstrip::slotIntegrals(W, L, lambda0, &microstrip::extended);
     const long double G1 = store48(I.self / kSlotConductance);
     const long double G12 = store48(I.mutual / kSlotConductance);
     r.input_ohm = store48(xmath::div(1, 2 * (G1 + G12)));
