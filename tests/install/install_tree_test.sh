@@ -16,7 +16,9 @@ need() { for f in "$@"; do [ -s "$stage/usr/$f" ] || fail "missing or empty: /us
 DESTDIR=$stage cmake --install "$build" --prefix /usr >"$stage.log" 2>&1 || { cat "$stage.log"; exit 1; }
 rm -f "$stage.log"
 
-need bin/ondarel-calc share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man1/ondarel-calc.1.gz
+need bin/ondarel-calc share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man1/ondarel-calc.1.gz \
+  share/doc/ondarel/copyright
+grep -q "^License: GPL-3.0-or-later$" "$stage/usr/share/doc/ondarel/copyright" || fail "copyright file names no GPL-3.0-or-later"
 [ -x "$stage/usr/bin/ondarel-calc" ] || fail "ondarel-calc is not executable"
 if grep -q '^ONDAREL_BUILD_UI:BOOL=ON' "$build/CMakeCache.txt"; then
   need bin/ondarel
