@@ -29,6 +29,8 @@ case "${1:-}" in
     export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
     export LSAN_OPTIONS=suppressions=$root/scripts/sanitizers/lsan.supp:print_suppressions=0
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"
+    # A longer seeded walk through every window under the sanitizers.
+    ONDAREL_MONKEY_BUILD="$root/build-asan" "$root/scripts/monkey.sh" "${ONDAREL_MONKEY_EVENTS:-2000}"
     ;;
   *)
     echo "usage: $0 [--sanitize]" >&2
