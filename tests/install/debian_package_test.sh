@@ -22,7 +22,7 @@ if grep -q '^ONDAREL_BUILD_UI:BOOL=ON' "$build/CMakeCache.txt"; then
 fi
 [ "$(dpkg-deb --field "$deb" Package)" = ondarel ] || fail "package name"
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
-for f in ./usr/bin/ondarel-calc ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
+for f in ./usr/bin/ondarel-calc $(grep -q '^ONDAREL_BUILD_UI:BOOL=ON' "$build/CMakeCache.txt" && echo ./usr/bin/ondarel-render) ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
   ./usr/share/man/man1/ondarel-calc.1.gz; do
   grep -qx "$f" <<<"$contents" || fail "package lacks $f"
 done

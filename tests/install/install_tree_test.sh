@@ -21,7 +21,7 @@ need bin/ondarel-calc share/applications/$id.desktop share/metainfo/$id.metainfo
 grep -q "^License: GPL-3.0-or-later$" "$stage/usr/share/doc/ondarel/copyright" || fail "copyright file names no GPL-3.0-or-later"
 [ -x "$stage/usr/bin/ondarel-calc" ] || fail "ondarel-calc is not executable"
 if grep -q '^ONDAREL_BUILD_UI:BOOL=ON' "$build/CMakeCache.txt"; then
-  need bin/ondarel
+  need bin/ondarel bin/ondarel-render
   for size in 16 22 24 32 48 64 128 256 512; do
     icon=share/icons/hicolor/${size}x${size}/apps/$id.png
     need "$icon"
