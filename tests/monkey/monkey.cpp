@@ -331,8 +331,11 @@ int main(int argc, char** argv)
     monkey.start();
     const int status = app.exec();
     monkey.finish();
+    // Windows closed by the last events are freed by deferred deletes, which
+    // the ended event loop no longer runs.
     registry.closeAll();
     mainWindow.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     std::printf("monkey: %d events, seed %u: %s\n", monkey.done(), seed, status == 0 ? "ok" : "failed");
     return status;
 }
